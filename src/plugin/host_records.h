@@ -21,8 +21,11 @@
 #ifndef AAP_PLUGIN_HOST_RECORDS_H_
 #define AAP_PLUGIN_HOST_RECORDS_H_
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <string_view>
 
 namespace aap {
 
@@ -160,6 +163,23 @@ static_assert(offsetof(DetailRecord, debit) == 256);
 static_assert(offsetof(DetailRecord, credit) == 264);
 static_assert(offsetof(DetailRecord, quantity) == 272);
 static_assert(sizeof(DetailRecord) == 280);
+
+// Writes `text` into a fixed-width text field of `width` bytes: the text up
+// to its first zero byte, cut to width - 1 characters, then the terminator.
+// Every text the module writes into a record goes through here, so no write
+// ever passes a field's end.
+inline void WriteRecordText(char* field, std::size_t width, std::string_view text) {
+    if (width == 0) return;
+    std::size_t length = std::min(text.find('\0'), text.size());
+    length = std::min(length, width - 1);
+    std::memcpy(field, text.data(), length);
+    field[length] = '\0';
+}
+
+template <std::size_t N>
+inline void WriteRecordText(char (&field)[N], std::string_view text) {
+    WriteRecordText(field, N, text);
+}
 
 }  // namespace aap
 
