@@ -30,7 +30,9 @@ std::string WholeImport(const std::string& path) {
     HostRecords host;
     host.Prepare(path, 1);
     if (AAP_LoadCompany(&host.company, &host.structure, &host.entryTotal) != 1) return "failed";
-    Dump(out, "company", host.company);
+    CompanyInfo company = host.company;
+    std::memset(company.companyPath, 0, sizeof company.companyPath);  // differs by design
+    Dump(out, "company", company);
     Dump(out, "structure", host.structure);
     out << "entryTotal " << host.entryTotal << '\n';
     const int slots = host.structure.partCount + host.structure.linkedCount;
