@@ -40,7 +40,7 @@ namespace cdb::jet {
 bool LooksLikeJetFile(const std::string& path);
 
 class JetTableLoader {
-public:
+  public:
     // Checks that `mdbPath` is a readable Jet file and lists its user tables.
     // Throws CdbException (naming the file) when it is not.
     static std::unique_ptr<JetTableLoader> Open(const std::string& mdbPath);
