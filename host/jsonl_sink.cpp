@@ -17,11 +17,29 @@ Json text(std::string_view windows1252) {
     return to_utf8(windows1252);
 }
 
-Json date(aap::HostDate value) {
-    if (!is_writable_date(value)) return nullptr;
-    std::string iso;
-    append_iso_date(iso, value);
-    return iso;
+// Overwrites a string value in place, reusing its buffer.
+void set_text(Json& slot, std::string_view utf8) {
+    if (!slot.is_string()) slot = "";
+    slot.get_ref<std::string&>().assign(utf8);
+}
+
+void set_record_text(Json& slot, std::string_view windows1252) {
+    if (!slot.is_string()) slot = "";
+    std::string& value = slot.get_ref<std::string&>();
+    value.clear();
+    append_utf8(value, windows1252);
+}
+
+// An ISO date, or null for no date.
+void set_date(Json& slot, aap::HostDate value) {
+    if (!is_writable_date(value)) {
+        slot = nullptr;
+        return;
+    }
+    if (!slot.is_string()) slot = "";
+    std::string& text = slot.get_ref<std::string&>();
+    text.clear();
+    append_iso_date(text, value);
 }
 
 // A whole amount is written as an integer (4125, not 4125.0); any other as
@@ -51,6 +69,7 @@ void JsonLinesSink::write(const Json& object) {
 void JsonLinesSink::begin(const LoadedCompany& company) {
     company_ = company;
     output_ = std::make_unique<OutputFile>(path_);
+    prepare_slots();
     write(Json{
         {"type", "company"},
         {"package", text(field_text(company.package.packageName))},
@@ -99,44 +118,88 @@ void JsonLinesSink::code(int slot, const aap::AccountRecord& account) {
     });
 }
 
+void JsonLinesSink::prepare_slots() {
+    entry_.object = Json{
+        {"type", "entry"},
+        {"entry", 0},
+        {"phase", ""},
+        {"entry_date", nullptr},
+        {"transaction_date", nullptr},
+        {"apply_to_year", 0},
+        {"apply_to_period", 0},
+        {"source_code", ""},
+        {"kind", ""},
+        {"reference", ""},
+        {"explanation", ""},
+        {"description", ""},
+    };
+    Json& entry = entry_.object;
+    entry_.sequence = &entry["entry"];
+    entry_.phase = &entry["phase"];
+    entry_.entry_date = &entry["entry_date"];
+    entry_.transaction_date = &entry["transaction_date"];
+    entry_.apply_to_year = &entry["apply_to_year"];
+    entry_.apply_to_period = &entry["apply_to_period"];
+    entry_.source_code = &entry["source_code"];
+    entry_.kind = &entry["kind"];
+    entry_.reference = &entry["reference"];
+    entry_.explanation = &entry["explanation"];
+    entry_.description = &entry["description"];
+
+    Json account = Json::object();
+    for (int slot = 0; slot < company_.base_parts(); ++slot) {
+        account[to_utf8(field_text(company_.structure.partName[slot]))] = "";
+    }
+    line_.object = Json{
+        {"type", "line"},    {"entry", 0}, {"line", 0},   {"phase", ""},   {"account", account},
+        {"description", ""}, {"debit", 0}, {"credit", 0}, {"quantity", 0},
+    };
+    Json& line = line_.object;
+    line_.entry = &line["entry"];
+    line_.line = &line["line"];
+    line_.phase = &line["phase"];
+    line_.description = &line["description"];
+    line_.debit = &line["debit"];
+    line_.credit = &line["credit"];
+    line_.quantity = &line["quantity"];
+    line_.account.clear();
+    // Parts with the same name share one member, as they would in any object.
+    for (int slot = 0; slot < company_.base_parts(); ++slot) {
+        line_.account.push_back(
+            &line["account"][to_utf8(field_text(company_.structure.partName[slot]))]);
+    }
+}
+
 void JsonLinesSink::entry(const DeliveredEntry& entry) {
     const aap::EntryRecord& record = *entry.record;
-    write(Json{
-        {"type", "entry"},
-        {"entry", entry.sequence},
-        {"phase", phase_name(entry.phase)},
-        {"entry_date", date(record.entryDate)},
-        {"transaction_date", date(record.transactionDate)},
-        {"apply_to_year", int{record.applyToYear}},
-        {"apply_to_period", int{record.applyToPeriod}},
-        {"source_code", text(field_text(record.sourceCode))},
-        {"kind", text(field_text(record.entryKind))},
-        {"reference", text(field_text(record.reference))},
-        {"explanation", text(field_text(record.explanation))},
-        {"description", text(entry.description)},
-    });
+    *entry_.sequence = entry.sequence;
+    set_text(*entry_.phase, phase_name(entry.phase));
+    set_date(*entry_.entry_date, record.entryDate);
+    set_date(*entry_.transaction_date, record.transactionDate);
+    *entry_.apply_to_year = int{record.applyToYear};
+    *entry_.apply_to_period = int{record.applyToPeriod};
+    set_record_text(*entry_.source_code, field_text(record.sourceCode));
+    set_record_text(*entry_.kind, field_text(record.entryKind));
+    set_record_text(*entry_.reference, field_text(record.reference));
+    set_record_text(*entry_.explanation, field_text(record.explanation));
+    set_record_text(*entry_.description, entry.description);
+    write(entry_.object);
 }
 
 void JsonLinesSink::line(const DeliveredLine& line) {
-    const aap::AccountStructure& structure = company_.structure;
-    Json account = Json::object();
-    for (int slot = 0; slot < company_.base_parts(); ++slot) {
-        account[to_utf8(field_text(structure.partName[slot]))] =
-            text(field_text(line.account->segment[slot]));
+    *line_.entry = line.entry_sequence;
+    *line_.line = line.line_number;
+    set_text(*line_.phase, phase_name(line.phase));
+    for (std::size_t slot = 0; slot < line_.account.size(); ++slot) {
+        set_record_text(*line_.account[slot], field_text(line.account->segment[slot]));
     }
     const aap::DetailRecord& detail = *line.detail;
     const AmountKind kind = amount_kind(line.phase);
-    write(Json{
-        {"type", "line"},
-        {"entry", line.entry_sequence},
-        {"line", line.line_number},
-        {"phase", phase_name(line.phase)},
-        {"account", std::move(account)},
-        {"description", text(field_text(detail.lineDescription))},
-        {"debit", amount(detail.debit, kind)},
-        {"credit", amount(detail.credit, kind)},
-        {"quantity", amount(detail.quantity, kind)},
-    });
+    set_record_text(*line_.description, field_text(detail.lineDescription));
+    *line_.debit = amount(detail.debit, kind);
+    *line_.credit = amount(detail.credit, kind);
+    *line_.quantity = amount(detail.quantity, kind);
+    write(line_.object);
 }
 
 void JsonLinesSink::finish() {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <vector>
 
 #include "import_sink.h"
 #include "output_file.h"
@@ -29,11 +30,30 @@ class JsonLinesSink final : public ImportSink {
     void finish() override;
 
   private:
-    void write(const nlohmann::ordered_json& object);
+    using Json = nlohmann::ordered_json;
+
+    // The objects written for every entry and line are built once, and each
+    // record only overwrites their values in place (strings keep their
+    // buffers), so the hot path allocates next to nothing.
+    struct EntrySlots {
+        Json object;
+        Json *sequence, *phase, *entry_date, *transaction_date, *apply_to_year, *apply_to_period,
+            *source_code, *kind, *reference, *explanation, *description;
+    };
+    struct LineSlots {
+        Json object;
+        Json *entry, *line, *phase, *description, *debit, *credit, *quantity;
+        std::vector<Json*> account;  // one per base part
+    };
+
+    void write(const Json& object);
+    void prepare_slots();
 
     std::filesystem::path path_;
     std::unique_ptr<OutputFile> output_;
     LoadedCompany company_;
+    EntrySlots entry_;
+    LineSlots line_;
 };
 
 }  // namespace aap::host

@@ -88,16 +88,25 @@ void append_ten_thousandths(std::string& out, __int128 value) {
         value < 0 ? -static_cast<unsigned __int128>(value) : static_cast<unsigned __int128>(value);
     if (value < 0) out += '-';
 
-    unsigned __int128 whole = magnitude / 10000;
-    unsigned fraction = static_cast<unsigned>(magnitude % 10000);
-
+    // 64-bit division for every amount that fits, 128-bit only for huge sums.
+    const auto fraction = static_cast<unsigned>(
+        magnitude <= UINT64_MAX ? static_cast<uint64_t>(magnitude) % 10000 : magnitude % 10000);
     char digits[48];
     char* end = digits + sizeof digits;
     char* p = end;
-    do {
-        *--p = static_cast<char>('0' + static_cast<int>(whole % 10));
-        whole /= 10;
-    } while (whole != 0);
+    if (magnitude <= UINT64_MAX) {
+        auto whole = static_cast<uint64_t>(magnitude) / 10000;
+        do {
+            *--p = static_cast<char>('0' + whole % 10);
+            whole /= 10;
+        } while (whole != 0);
+    } else {
+        unsigned __int128 whole = magnitude / 10000;
+        do {
+            *--p = static_cast<char>('0' + static_cast<int>(whole % 10));
+            whole /= 10;
+        } while (whole != 0);
+    }
     out.append(p, end);
 
     if (fraction != 0) {
