@@ -1,0 +1,181 @@
+#!/usr/bin/env bash
+# The import benchmark: imports synthetic companies of several sizes with aap-import and
+# compares each import with the floor, the sqlite3 shell running the module's own queries
+# on the same file; then imports the large Jet company and compares it with mdb-export
+# writing the tables the import reads. Prints wall seconds, journal lines per second, peak
+# resident memory and the ratio to the floor, then the targets met or missed.
+#
+#   bench/run.sh [--sizes 10000,100000,1000000] [--build DIR] [--work DIR] [--runs N]
+#                [--seed N] [--keyed] [--jet FILE | --no-jet]
+#
+# Not part of the test suite. Needs the targets make-company, aap-import, AAPVantrel and
+# aap-jet-reader built in DIR (default: build), and sqlite3, mdb-export and /usr/bin/time
+# (Debian packages sqlite3, mdbtools, time). Companies are generated once into the work
+# folder (default: $TMPDIR/aapvantrel-bench) and reused while the generator is unchanged.
+set -euo pipefail
+
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+sizes=10000,100000,1000000
+build=$repo/build
+work=${TMPDIR:-/tmp}/aapvantrel-bench
+runs=3
+seed=1
+keyed=
+jet=$repo/../shared/fixtures/large/large.mdb
+
+usage() { sed -n '2,16p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; exit "${1:-0}"; }
+while (($#)); do
+    case $1 in
+        --sizes) sizes=$2; shift 2 ;;
+        --build) build=$(cd "$2" && pwd); shift 2 ;;
+        --work) work=$2; shift 2 ;;
+        --runs) runs=$2; shift 2 ;;
+        --seed) seed=$2; shift 2 ;;
+        --keyed) keyed=--keyed; shift ;;
+        --jet) jet=$2; shift 2 ;;
+        --no-jet) jet=; shift ;;
+        -h|--help) usage 0 ;;
+        *) echo "run.sh: unknown argument $1" >&2; usage 2 ;;
+    esac
+done
+
+make_company=$build/tools/make-company
+import=$build/host/aap-import
+for program in "$make_company" "$import"; do
+    [[ -x $program ]] || { echo "run.sh: $program is missing; build it: ninja -C $build make-company aap-import AAPVantrel aap-jet-reader" >&2; exit 2; }
+done
+for tool in sqlite3 mdb-export /usr/bin/time; do
+    command -v "$tool" >/dev/null || { echo "run.sh: $tool is missing (Debian packages sqlite3, mdbtools, time)" >&2; exit 2; }
+done
+mkdir -p "$work"
+sqlite() { sqlite3 -batch -noheader -list "$@"; }
+
+# One measurement: the best wall time of $runs runs and the highest peak RSS among them.
+# Usage: measure STDIN STDOUT command...   Sets $wall (seconds) and $rss_kb.
+measure() {
+    local input=$1 output=$2
+    shift 2
+    wall= rss_kb=0
+    local r start end seconds kb
+    for ((r = 0; r < runs; r++)); do
+        start=$(date +%s%N)
+        if ! /usr/bin/time -f %M -o "$work/rss" "$@" <"$input" >"$output" 2>"$work/stderr"; then
+            echo "run.sh: failed: $*" >&2
+            cat "$work/stderr" >&2
+            exit 1
+        fi
+        end=$(date +%s%N)
+        seconds=$(awk -v ns=$((end - start)) 'BEGIN { printf "%.3f", ns / 1e9 }')
+        kb=$(tail -n 1 "$work/rss")
+        if [[ -z $wall ]] || awk -v a="$seconds" -v b="$wall" 'BEGIN { exit !(a < b) }'; then
+            wall=$seconds
+        fi
+        ((kb > rss_kb)) && rss_kb=$kb
+    done
+    return 0
+}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
+
+# Results kept for the targets: name=value lines.
+results=$work/results
+: >"$results"
+note() { echo "$1=$2" >>"$results"; }
+value() { awk -F= -v k="$1" '$1 == k { v = $2 } END { print v }' "$results"; }
+
+printf '%-22s %-24s %9s %12s %10s %8s\n' company run "wall s" "lines/s" "peak MB" "x floor"
+row() {  # company run lines floor_seconds
+    printf '%-22s %-24s %9s %12s %10s %8s\n' "$1" "$2" "$wall" \
+        "$(awk -v n="$3" -v s="$wall" 'BEGIN { printf "%.0f", (s > 0 ? n / s : 0) }')" \
+        "$(awk -v k="$rss_kb" 'BEGIN { printf "%.1f", k / 1024 }')" "$(ratio "$wall" "$4")"
+}
+
+# The journal lines an import delivers: those of entries from the current year, period 1.
+imported_lines() {
+    sqlite "$1" "SELECT count(*) FROM GL_JournalDetail d JOIN GL_JournalEntry e
+                 ON d.Batch = e.Batch AND d.Entry = e.Entry
+                 WHERE e.UpdateBeginningBalance = 0 AND e.FiscalYear >= (SELECT FiscalYear FROM GL_ControlInformation);"
+}
+
+# Floor and imports of one SQLite company file.
+bench_sqlite_company() {
+    local name=$1 file=$2 key=$3
+    local lines floor
+    lines=$(imported_lines "$file")
+    "$repo/bench/floor-queries.sh" "$file" 1 >"$work/floor-$key.sql"
+    cat "$file" >/dev/null  # into the page cache
+
+    measure "$work/floor-$key.sql" /dev/null sqlite3 "$file"
+    floor=$wall
+    note "floor.$key" "$wall"
+    row "$name" "floor: sqlite3 queries" "$lines" "$floor"
+
+    measure /dev/null /dev/null "$import" --quiet --format jsonl --output - "$file"
+    note "import.$key" "$wall"
+    note "lines.$key" "$lines"
+    note "rss.$key.null" "$rss_kb"
+    row "$name" "import jsonl > /dev/null" "$lines" "$floor"
+
+    measure /dev/null /dev/null "$import" --quiet --format jsonl --output "$work/out-$key.jsonl" "$file"
+    note "rss.$key.jsonl" "$rss_kb"
+    row "$name" "import jsonl > file" "$lines" "$floor"
+
+    rm -rf "$work/out-$key"
+    measure /dev/null /dev/null "$import" --quiet --format csv --output "$work/out-$key" "$file"
+    note "rss.$key.csv" "$rss_kb"
+    row "$name" "import csv > folder" "$lines" "$floor"
+    rm -rf "$work/out-$key" "$work/out-$key.jsonl"
+}
+
+generator_id=$(sha256sum "$make_company" | cut -c1-12)
+IFS=, read -r -a size_list <<<"$sizes"
+for size in "${size_list[@]}"; do
+    file=$work/company-$size-seed$seed${keyed:+-keyed}-$generator_id.db
+    if [[ ! -f $file ]]; then
+        "$make_company" --quiet --lines "$size" --seed "$seed" $keyed "$file"
+    fi
+    bench_sqlite_company "$size lines" "$file" "$size"
+done
+
+if [[ -n $jet ]]; then
+    [[ -f $jet ]] || { echo "run.sh: no Jet company at $jet" >&2; exit 2; }
+    twin=${jet%.mdb}.db
+    lines=-
+    if [[ -f $twin ]]; then
+        bench_sqlite_company "$(basename "$twin")" "$twin" twin
+        lines=$(value lines.twin)
+    fi
+    cat "$jet" >/dev/null
+    tables="GL_ControlInformation GL_AcctPeriod AA_AccountParts AA_Rollups Account Fund Dept Region Group
+            GL_SummaryCodeBlock GL_SumActualBalances GL_SumBudgetBalances GL_SumBudgetQuantities
+            GL_JournalEntry GL_JournalDetail"
+    # shellcheck disable=SC2016
+    measure /dev/null /dev/null bash -c 'f=$1; shift; for t; do mdb-export "$f" "$t" || exit 1; done' \
+        export "$jet" $tables
+    export_seconds=$wall
+    note "export.jet" "$wall"
+    row "$(basename "$jet")" "mdb-export of its tables" "${lines/-/0}" "$export_seconds"
+    measure /dev/null /dev/null "$import" --quiet --format jsonl --output - "$jet"
+    note "import.jet" "$wall"
+    note "rss.jet.null" "$rss_kb"
+    row "$(basename "$jet")" "import jsonl > /dev/null" "${lines/-/0}" "$export_seconds"
+fi
+
+# Targets.
+echo
+verdict() { awk -v v="$1" -v limit="$2" 'BEGIN { print ((v != "" && v + 0 <= limit + 0) ? "met" : "MISSED") }'; }
+largest=${size_list[-1]}
+r=$(ratio "$(value "import.$largest")" "$(value "floor.$largest")")
+printf '%-58s %8s  %s\n' "import / floor at $largest lines (<= 1.5)" "$r" "$(verdict "$r" 1.5)"
+peak=$(awk -F= '$1 ~ /^rss\./ && $2 > m { m = $2 } END { printf "%.1f", m / 1024 }' "$results")
+printf '%-58s %8s  %s\n' "highest peak RSS of aap-import, MB (< 64)" "$peak" "$(verdict "$peak" 63.99)"
+if ((${#size_list[@]} > 1)); then
+    previous=${size_list[-2]}
+    per_line() { awk -v s="$(value "import.$1")" -v n="$(value "lines.$1")" 'BEGIN { print s / n }'; }
+    r=$(ratio "$(per_line "$largest")" "$(per_line "$previous")")
+    printf '%-58s %8s  %s\n' "time per line at $largest / at $previous lines (<= 1.3)" "$r" "$(verdict "$r" 1.3)"
+fi
+if [[ -n $jet ]]; then
+    r=$(ratio "$(value import.jet)" "$(value export.jet)")
+    printf '%-58s %8s  %s\n' "Jet import / mdb-export (<= 1.5)" "$r" "$(verdict "$r" 1.5)"
+fi
