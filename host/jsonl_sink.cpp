@@ -2,10 +2,11 @@
 
 #include "jsonl_sink.h"
 
-#include <cmath>
 #include <string>
 
 #include "date_format.h"
+#include "json_text.h"
+#include "number_format.h"
 #include "windows1252.h"
 
 namespace aap::host {
@@ -17,42 +18,14 @@ Json text(std::string_view windows1252) {
     return to_utf8(windows1252);
 }
 
-// Overwrites a string value in place, reusing its buffer.
-void set_text(Json& slot, std::string_view utf8) {
-    if (!slot.is_string()) slot = "";
-    slot.get_ref<std::string&>().assign(utf8);
-}
-
-void set_record_text(Json& slot, std::string_view windows1252) {
-    if (!slot.is_string()) slot = "";
-    std::string& value = slot.get_ref<std::string&>();
-    value.clear();
-    append_utf8(value, windows1252);
-}
-
-// An ISO date, or null for no date.
-void set_date(Json& slot, aap::HostDate value) {
-    if (!is_writable_date(value)) {
-        slot = nullptr;
+void append_date(std::string& out, aap::HostDate date) {
+    if (!is_writable_date(date)) {
+        out += "null";
         return;
     }
-    if (!slot.is_string()) slot = "";
-    std::string& text = slot.get_ref<std::string&>();
-    text.clear();
-    append_iso_date(text, value);
-}
-
-// A whole amount is written as an integer (4125, not 4125.0); any other as
-// the double whose shortest text is the amount's exact decimal.
-Json amount(double value, AmountKind kind) {
-    const double canonical = canonical_amount(value, kind);
-    constexpr double kExactIntegerLimit = 9007199254740992.0;  // 2^53
-    if (std::isfinite(canonical) && std::fabs(canonical) < kExactIntegerLimit &&
-        canonical == std::trunc(canonical)) {
-        return static_cast<int64_t>(canonical);
-    }
-    if (!std::isfinite(canonical)) return nullptr;  // JSON has no NaN or infinity
-    return canonical;
+    out += '"';
+    append_iso_date(out, date);
+    out += '"';
 }
 
 }  // namespace
@@ -69,7 +42,10 @@ void JsonLinesSink::write(const Json& object) {
 void JsonLinesSink::begin(const LoadedCompany& company) {
     company_ = company;
     output_ = std::make_unique<OutputFile>(path_);
-    prepare_slots();
+    account_members_.clear();
+    for (int slot = 0; slot < company.base_parts(); ++slot) {
+        account_members_.push_back(text(field_text(company.structure.partName[slot])).dump() + ':');
+    }
     write(Json{
         {"type", "company"},
         {"package", text(field_text(company.package.packageName))},
@@ -118,88 +94,61 @@ void JsonLinesSink::code(int slot, const aap::AccountRecord& account) {
     });
 }
 
-void JsonLinesSink::prepare_slots() {
-    entry_.object = Json{
-        {"type", "entry"},
-        {"entry", 0},
-        {"phase", ""},
-        {"entry_date", nullptr},
-        {"transaction_date", nullptr},
-        {"apply_to_year", 0},
-        {"apply_to_period", 0},
-        {"source_code", ""},
-        {"kind", ""},
-        {"reference", ""},
-        {"explanation", ""},
-        {"description", ""},
-    };
-    Json& entry = entry_.object;
-    entry_.sequence = &entry["entry"];
-    entry_.phase = &entry["phase"];
-    entry_.entry_date = &entry["entry_date"];
-    entry_.transaction_date = &entry["transaction_date"];
-    entry_.apply_to_year = &entry["apply_to_year"];
-    entry_.apply_to_period = &entry["apply_to_period"];
-    entry_.source_code = &entry["source_code"];
-    entry_.kind = &entry["kind"];
-    entry_.reference = &entry["reference"];
-    entry_.explanation = &entry["explanation"];
-    entry_.description = &entry["description"];
-
-    Json account = Json::object();
-    for (int slot = 0; slot < company_.base_parts(); ++slot) {
-        account[to_utf8(field_text(company_.structure.partName[slot]))] = "";
-    }
-    line_.object = Json{
-        {"type", "line"},    {"entry", 0}, {"line", 0},   {"phase", ""},   {"account", account},
-        {"description", ""}, {"debit", 0}, {"credit", 0}, {"quantity", 0},
-    };
-    Json& line = line_.object;
-    line_.entry = &line["entry"];
-    line_.line = &line["line"];
-    line_.phase = &line["phase"];
-    line_.description = &line["description"];
-    line_.debit = &line["debit"];
-    line_.credit = &line["credit"];
-    line_.quantity = &line["quantity"];
-    line_.account.clear();
-    // Parts with the same name share one member, as they would in any object.
-    for (int slot = 0; slot < company_.base_parts(); ++slot) {
-        line_.account.push_back(
-            &line["account"][to_utf8(field_text(company_.structure.partName[slot]))]);
-    }
-}
-
 void JsonLinesSink::entry(const DeliveredEntry& entry) {
     const aap::EntryRecord& record = *entry.record;
-    *entry_.sequence = entry.sequence;
-    set_text(*entry_.phase, phase_name(entry.phase));
-    set_date(*entry_.entry_date, record.entryDate);
-    set_date(*entry_.transaction_date, record.transactionDate);
-    *entry_.apply_to_year = int{record.applyToYear};
-    *entry_.apply_to_period = int{record.applyToPeriod};
-    set_record_text(*entry_.source_code, field_text(record.sourceCode));
-    set_record_text(*entry_.kind, field_text(record.entryKind));
-    set_record_text(*entry_.reference, field_text(record.reference));
-    set_record_text(*entry_.explanation, field_text(record.explanation));
-    set_record_text(*entry_.description, entry.description);
-    write(entry_.object);
+    std::string& out = output_->buffer();
+    out += "{\"type\":\"entry\",\"entry\":";
+    append_integer(out, entry.sequence);
+    out += ",\"phase\":\"";
+    out += phase_name(entry.phase);
+    out += "\",\"entry_date\":";
+    append_date(out, record.entryDate);
+    out += ",\"transaction_date\":";
+    append_date(out, record.transactionDate);
+    out += ",\"apply_to_year\":";
+    append_integer(out, record.applyToYear);
+    out += ",\"apply_to_period\":";
+    append_integer(out, record.applyToPeriod);
+    out += ",\"source_code\":";
+    append_json_record_string(out, field_text(record.sourceCode));
+    out += ",\"kind\":";
+    append_json_record_string(out, field_text(record.entryKind));
+    out += ",\"reference\":";
+    append_json_record_string(out, field_text(record.reference));
+    out += ",\"explanation\":";
+    append_json_record_string(out, field_text(record.explanation));
+    out += ",\"description\":";
+    append_json_record_string(out, entry.description);
+    out += "}\n";
+    output_->flush_if_full();
 }
 
 void JsonLinesSink::line(const DeliveredLine& line) {
-    *line_.entry = line.entry_sequence;
-    *line_.line = line.line_number;
-    set_text(*line_.phase, phase_name(line.phase));
-    for (std::size_t slot = 0; slot < line_.account.size(); ++slot) {
-        set_record_text(*line_.account[slot], field_text(line.account->segment[slot]));
+    std::string& out = output_->buffer();
+    out += "{\"type\":\"line\",\"entry\":";
+    append_integer(out, line.entry_sequence);
+    out += ",\"line\":";
+    append_integer(out, line.line_number);
+    out += ",\"phase\":\"";
+    out += phase_name(line.phase);
+    out += "\",\"account\":{";
+    for (std::size_t slot = 0; slot < account_members_.size(); ++slot) {
+        if (slot > 0) out += ',';
+        out += account_members_[slot];
+        append_json_record_string(out, field_text(line.account->segment[slot]));
     }
     const aap::DetailRecord& detail = *line.detail;
     const AmountKind kind = amount_kind(line.phase);
-    set_record_text(*line_.description, field_text(detail.lineDescription));
-    *line_.debit = amount(detail.debit, kind);
-    *line_.credit = amount(detail.credit, kind);
-    *line_.quantity = amount(detail.quantity, kind);
-    write(line_.object);
+    out += "},\"description\":";
+    append_json_record_string(out, field_text(detail.lineDescription));
+    out += ",\"debit\":";
+    append_json_amount(out, detail.debit, kind);
+    out += ",\"credit\":";
+    append_json_amount(out, detail.credit, kind);
+    out += ",\"quantity\":";
+    append_json_amount(out, detail.quantity, kind);
+    out += "}\n";
+    output_->flush_if_full();
 }
 
 void JsonLinesSink::finish() {

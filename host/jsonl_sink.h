@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <string>
 #include <vector>
 
 #include "import_sink.h"
@@ -17,6 +18,11 @@ namespace aap::host {
 // code, and each entry followed by its lines.  Every object has a "type"
 // member ("company", "part", "code", "entry", "line"); the members are listed
 // in the README.  Amounts are JSON numbers with the same digits as in CSV.
+//
+// The few company, part and code objects are built as nlohmann::json values.
+// Entries and lines, a million or more, are appended as text in a fixed
+// member order, with the member names of the account (the part names)
+// escaped once by nlohmann::json when the import begins.
 class JsonLinesSink final : public ImportSink {
   public:
     // `path` "-" writes to standard output.  The file is made when the import
@@ -30,30 +36,12 @@ class JsonLinesSink final : public ImportSink {
     void finish() override;
 
   private:
-    using Json = nlohmann::ordered_json;
-
-    // The objects written for every entry and line are built once, and each
-    // record only overwrites their values in place (strings keep their
-    // buffers), so the hot path allocates next to nothing.
-    struct EntrySlots {
-        Json object;
-        Json *sequence, *phase, *entry_date, *transaction_date, *apply_to_year, *apply_to_period,
-            *source_code, *kind, *reference, *explanation, *description;
-    };
-    struct LineSlots {
-        Json object;
-        Json *entry, *line, *phase, *description, *debit, *credit, *quantity;
-        std::vector<Json*> account;  // one per base part
-    };
-
-    void write(const Json& object);
-    void prepare_slots();
+    void write(const nlohmann::ordered_json& object);
 
     std::filesystem::path path_;
     std::unique_ptr<OutputFile> output_;
     LoadedCompany company_;
-    EntrySlots entry_;
-    LineSlots line_;
+    std::vector<std::string> account_members_;  // "Account": per base part
 };
 
 }  // namespace aap::host
