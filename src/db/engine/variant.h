@@ -28,6 +28,9 @@ enum VarType : uint16_t {
     VT_BSTR = 8,   // text (Windows-1252 bytes)
     VT_BOOL = 11,  // yes/no
     VT_UI1 = 17,   // byte
+    // Added by the engine: long binary (OLE object) data, as DAO delivers it
+    // (VT_ARRAY | VT_UI1); the bytes are in strVal.  No reader accepts it.
+    VT_ARRAY_UI1 = 0x2011,
 };
 
 // A value together with its type code.  Copyable, cheap for numbers.
@@ -45,6 +48,7 @@ public:
     static COleVariant Text(std::string cp1252);
     static COleVariant Bool(bool v);
     static COleVariant Byte(uint8_t v);
+    static COleVariant Binary(std::string bytes);  // VT_ARRAY_UI1 (added)
 
     uint16_t vt = VT_EMPTY;
     int16_t iVal = 0;     // VT_I2
@@ -55,7 +59,7 @@ public:
     double date = 0;      // VT_DATE
     bool boolVal = false; // VT_BOOL
     uint8_t bVal = 0;     // VT_UI1
-    std::string strVal;   // VT_BSTR (Windows-1252)
+    std::string strVal;   // VT_BSTR (Windows-1252); VT_ARRAY_UI1 (bytes)
 };
 
 }  // namespace cdb
