@@ -91,6 +91,34 @@ void ExecSql(const std::string& dbPath, const std::string& sql) {
     sqlite3_close(db);
 }
 
+std::vector<std::vector<std::string>> SqliteRows(const std::string& dbPath,
+                                                 const std::string& sql) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(dbPath.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        throw std::runtime_error("cannot open " + dbPath);
+    }
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) {
+        std::string msg = sqlite3_errmsg(db);
+        sqlite3_close(db);
+        throw std::runtime_error("oracle SQL failed: " + msg);
+    }
+    std::vector<std::vector<std::string>> rows;
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        std::vector<std::string> row;
+        for (int i = 0; i < sqlite3_column_count(st); ++i) {
+            const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+            row.push_back(t ? std::string(t, static_cast<size_t>(sqlite3_column_bytes(st, i)))
+                            : std::string("NULL"));
+        }
+        rows.push_back(std::move(row));
+    }
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return rows;
+}
+
 void BuildFromScript(const std::string& dbPath, const std::string& scriptPath) {
     ExecSql(dbPath, "BEGIN;\n" + ReadFile(scriptPath) + "\nCOMMIT;");
 }

@@ -46,6 +46,12 @@ cdb::CdbDatabase OpenReadOnly(const std::string& path);
 std::vector<std::vector<std::string>> Rows(cdb::CdbRecordset& rs);
 // A value with its type, e.g. "I2:5", "BSTR:abc", "CY:123456", "NULL".
 std::string Show(const cdb::COleVariant& v);
+// Rows of plain SQLite SQL run with the sqlite3 library directly (the
+// oracle of the tests): each value as sqlite3_column_text gives it, NULL as
+// "NULL".
+std::vector<std::vector<std::string>> SqliteRows(const std::string& dbPath,
+                                                 const std::string& sql);
+
 // The field names of a recordset.
 std::vector<std::string> Names(cdb::CdbRecordset& rs);
 
