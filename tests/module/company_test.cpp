@@ -23,7 +23,7 @@ class CompanyTest : public ::testing::Test {
   protected:
     // Builds the small company with `changes` applied and loads it.
     int Load(const std::string& changes, int16_t startPeriod = 5) {
-        path_ = folder_.File("company.db");
+        path_ = folder_.File("company" + std::to_string(++built_) + ".db");
         BuildSqliteFile(path_, SmallCompanySql() + changes);
         host_.Prepare(path_, startPeriod);
         return AAP_LoadCompany(&host_.company, &host_.structure, &host_.entryTotal);
@@ -32,6 +32,7 @@ class CompanyTest : public ::testing::Test {
 
     TempFolder folder_;
     std::string path_;
+    int built_ = 0;
     HostRecords host_;
 };
 

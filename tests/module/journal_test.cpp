@@ -57,7 +57,7 @@ class JournalTest : public ::testing::Test {
     }
 
     void Load(const std::string& changes, int16_t startPeriod = 5) {
-        const std::string path = folder_.File("journal.db");
+        const std::string path = folder_.File("journal" + std::to_string(++built_) + ".db");
         BuildSqliteFile(path, SmallCompanySql() + changes);
         host_.Prepare(path, startPeriod);
         ASSERT_EQ(AAP_LoadCompany(&host_.company, &host_.structure, &host_.entryTotal), 1);
@@ -117,6 +117,7 @@ class JournalTest : public ::testing::Test {
     std::string scratch_;
     std::string oldTmpdir_;
     bool hadTmpdir_ = false;
+    int built_ = 0;
     HostRecords host_;
 };
 
@@ -191,7 +192,7 @@ INSERT INTO GL_JournalEntry VALUES (1, 3, 1997, 8, 0, '1997-02-01', 'GJ', 1997, 
 INSERT INTO GL_JournalEntry VALUES (1, 4, 1997, 8, 0, '1997-02-01', 'GJ', 1997, 8, '1997-02-01', 'L', 'Has lines');
 INSERT INTO GL_JournalDetail VALUES (1, 4, 1, 0, '5000', 'GEN', 'four', 3, 0);
 )SQL");
-    EXPECT_EQ(host_.entryTotal, 5);
+    EXPECT_EQ(host_.entryTotal, 6);
     std::map<std::string, std::vector<std::string>> linesByEntry;
     Entry entry;
     int journal = 0;
