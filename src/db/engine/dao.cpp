@@ -91,6 +91,7 @@ int32_t CdbRecordset::GetRecordCount() const {
 
 CdbFields CdbRecordset::Fields() const {
     if (!impl_) NotOpen("read the fields");
+    impl_->FieldCount();  // throws when the recordset is closed
     return CdbFields(impl_);
 }
 
