@@ -7,6 +7,7 @@
 #include "db/engine/jet/jet_file_reader.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string_view>
@@ -49,9 +50,34 @@ ValueKind KindOfColumn(int columnType) {
     }
 }
 
+// The catalog table MSysObjects always has its definition on this page.
+constexpr guint32 kCatalogDefinitionPage = 2;
+
 struct TableDefDeleter {
     void operator()(MdbTableDef* table) const { mdb_free_tabledef(table); }
 };
+
+// libmdb lists whatever catalog rows it manages to read, so a catalog that
+// lost a page would quietly hide tables.  Counting its rows against the
+// count in its definition shows that.
+void RequireWholeCatalog(MdbHandle* mdb) {
+    MdbCatalogEntry entry{};
+    entry.mdb = mdb;
+    entry.object_type = MDB_TABLE;
+    entry.table_pg = kCatalogDefinitionPage;
+    std::snprintf(entry.object_name, sizeof entry.object_name, "MSysObjects");
+    std::unique_ptr<MdbTableDef, TableDefDeleter> catalog(mdb_read_table(&entry));
+    if (!catalog || mdb_read_columns(catalog.get()) == nullptr) {
+        throw ReadFailure("the catalog of tables cannot be read");
+    }
+    std::uint64_t rows = 0;
+    mdb_rewind_table(catalog.get());
+    while (mdb_fetch_row(catalog.get())) ++rows;
+    if (rows != catalog->num_rows) {
+        throw ReadFailure("the catalog of tables is damaged (" + std::to_string(rows) +
+                          " entries read, " + std::to_string(catalog->num_rows) + " expected)");
+    }
+}
 
 // Streams the rows of one open table.
 class TableEncoder {
@@ -244,9 +270,14 @@ class TableEncoder {
 JetFileReader::JetFileReader(const std::string& path) {
     mdb_ = mdb_open(path.c_str(), MDB_NOFLAGS);
     if (mdb_ == nullptr) throw ReadFailure("the file cannot be opened as a Jet database");
-    if (mdb_read_catalog(mdb_, MDB_TABLE) == nullptr) {
+    try {
+        RequireWholeCatalog(mdb_);
+        if (mdb_read_catalog(mdb_, MDB_TABLE) == nullptr) {
+            throw ReadFailure("the catalog of tables cannot be read");
+        }
+    } catch (...) {
         mdb_close(mdb_);
-        throw ReadFailure("the catalog of tables cannot be read");
+        throw;
     }
 }
 

@@ -30,7 +30,15 @@ std::string TableContext(const std::string& path, const std::string& table) {
     return FileContext(path) + ", table \"" + table + "\"";
 }
 
-// Checks, before any child is started, that `path` is a readable Jet file.
+// Jet 3 files are made of 2 KiB pages, later versions of 4 KiB ones; the
+// version number is the 32-bit word at offset 0x14 of the first page.
+constexpr std::uint32_t kJet3Version = 0;
+constexpr std::size_t kJet3PageSize = 2048;
+constexpr std::size_t kJet4PageSize = 4096;
+constexpr std::size_t kVersionOffset = 0x14;
+
+// Checks, before any child is started, that `path` is a Jet file and whole
+// pages long (a file cut short in the middle of a page is caught here).
 void RequireJetFile(const std::string& path) {
     struct stat status {};
     if (stat(path.c_str(), &status) != 0) {
@@ -39,8 +47,19 @@ void RequireJetFile(const std::string& path) {
     if (!S_ISREG(status.st_mode)) {
         throw CdbException(FileContext(path) + " cannot be opened: it is not a file");
     }
-    if (!LooksLikeJetFile(path)) {
+    std::ifstream in(path, std::ios::binary);
+    char head[kVersionOffset + 4] = {};
+    if (!in.read(head, sizeof head) || std::memcmp(head + 4, "Standard Jet DB", 15) != 0) {
         throw CdbException(FileContext(path) + " cannot be opened: it is not a Jet database");
+    }
+    std::uint32_t version = 0;
+    std::memcpy(&version, head + kVersionOffset, sizeof version);
+    const std::size_t pageSize = version == kJet3Version ? kJet3PageSize : kJet4PageSize;
+    const auto size = static_cast<std::size_t>(status.st_size);
+    if (size < 2 * pageSize || size % pageSize != 0) {
+        throw CdbException(FileContext(path) + " is damaged: its size (" + std::to_string(size) +
+                           " bytes) is not a whole number of " + std::to_string(pageSize) +
+                           "-byte pages");
     }
 }
 
