@@ -24,8 +24,11 @@ namespace fs = std::filesystem;
 const fs::path kImport = AAP_IMPORT_PATH;
 const fs::path kDemoDb = AAP_DEMO_DB_PATH;
 const fs::path kDemoSql = AAP_DEMO_SQL_PATH;
+const fs::path kDemoJet = AAP_DEMO_JET_PATH;
 const fs::path kSqlToSqlite = AAP_SQL_TO_SQLITE_PATH;
 const fs::path kExpected = AAP_EXPECTED_DIR;
+const fs::path kBuiltModule = AAP_BUILT_AAPVANTREL;
+const fs::path kBuiltJetReader = AAP_BUILT_AAP_JET_READER;
 const char* const kCsvFiles[] = {"company.csv", "parts.csv", "codes.csv", "entries.csv",
                                  "lines.csv"};
 
@@ -33,7 +36,7 @@ class DemoCompany : public testing::Test {
   protected:
     void SetUp() override {
         // aap-import finds the module beside itself, as a user's run does.
-        if (!fs::exists(kImport.parent_path() / "AAPVantrel.so")) {
+        if (kBuiltModule.empty() || !fs::exists(kBuiltModule)) {
             GTEST_SKIP() << "the module is not built";
         }
         folder_ = fresh_folder(std::string("demo/") +
@@ -88,6 +91,22 @@ TEST_F(DemoCompany, JsonLinesFromPeriodZeroMatchesTheCheckedFile) {
     ASSERT_EQ(piped.exit_status, 0) << piped.err;
     EXPECT_EQ(piped.out, read_file(folder_ / "demo.jsonl"));
     EXPECT_NE(piped.err.find("Journal: 32 entries, 80 lines"), std::string::npos) << piped.err;
+}
+
+TEST_F(DemoCompany, JetTwinImportsTheSame) {
+    // The module reads a Jet file through its reader program, which it finds
+    // beside itself: the build tree must be laid out as an installation is.
+    if (kBuiltJetReader.empty() || !fs::exists(kBuiltJetReader)) {
+        GTEST_SKIP() << "the Jet reader is not built";
+    }
+    fs::copy_file(kDemoJet, folder_ / "demo.mdb");
+    const ProgramResult run = import({"--start-period", "5", "--output", "out", "demo.mdb"});
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    for (const char* name : kCsvFiles) {
+        if (std::string(name) == "company.csv") continue;  // names the file
+        EXPECT_EQ(read_file(folder_ / "out" / name), read_file(kExpected / "demo-period5" / name))
+            << name;
+    }
 }
 
 TEST_F(DemoCompany, ProbeShowsThePackageAndTheCompany) {
