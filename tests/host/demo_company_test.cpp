@@ -109,6 +109,23 @@ TEST_F(DemoCompany, JetTwinImportsTheSame) {
     }
 }
 
+TEST_F(DemoCompany, InstalledProgramFindsTheModuleThroughItsLink) {
+    const fs::path prefix = folder_ / "installed";
+    const ProgramResult install = run_program(
+        AAP_CMAKE_COMMAND, {"--install", AAP_BUILD_DIR, "--prefix", prefix.string()}, folder_);
+    ASSERT_EQ(install.exit_status, 0) << install.out << install.err;
+    ASSERT_TRUE(fs::is_symlink(prefix / "bin/aap-import"));
+
+    const ProgramResult installed =
+        run_program(prefix / "bin/aap-import",
+                    {"--start-period", "5", "--output", "out", "--quiet",
+                     (prefix / "share/aapvantrel/demo.db").string()},
+                    folder_);
+    ASSERT_EQ(installed.exit_status, 0) << installed.err;
+    EXPECT_EQ(read_file(folder_ / "out/lines.csv"),
+              read_file(kExpected / "demo-period5" / "lines.csv"));
+}
+
 TEST_F(DemoCompany, ProbeShowsThePackageAndTheCompany) {
     const ProgramResult run = import({"--probe", "demo.db"});
     ASSERT_EQ(run.exit_status, 0) << run.err;
