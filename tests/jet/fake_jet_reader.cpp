@@ -138,7 +138,7 @@ void Behave(const std::string& name) {
         return;
     }
     if (name == "noisy") {
-        for (int i = 0; i < 1000; ++i) {
+        for (int i = 0; i < 10000; ++i) {  // more than a pipe holds
             std::printf("stdout chatter %d\n", i);
             std::fprintf(stderr, "stderr chatter %d\n", i);
         }

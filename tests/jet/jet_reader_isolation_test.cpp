@@ -161,6 +161,17 @@ TEST_F(JetReaderIsolation, TheReaderGetsOnlyItsOwnDescriptors) {
               Value(std::string("0 1 2 3")));
 }
 
+// Installed, the reader sits beside the module; a test program finds the one
+// this build tree made.
+TEST(JetReaderLocation, LooksBesideItsOwnBinaryFirst) {
+    const auto candidates = cdb::jet::ReaderProgramCandidates();
+    ASSERT_FALSE(candidates.empty());
+    const auto ownFolder = std::filesystem::canonical("/proc/self/exe").parent_path();
+    EXPECT_EQ(candidates.front(), (ownFolder / "aap-jet-reader").string());
+    const std::string found = cdb::jet::FindReaderProgram();
+    EXPECT_EQ(std::filesystem::path(found).filename(), "aap-jet-reader");
+}
+
 // The real reader program, with libmdb's settings set in the host's
 // environment: none of them may reach it.
 TEST(JetReaderEnvironment, HostSettingsForLibmdbDoNotReachTheReader) {
