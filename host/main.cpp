@@ -54,8 +54,10 @@ int run_probe(const CommandLine& command_line) {
         std::cout.flush();
         throw ImportError(command_line.company_file + " is not a company database");
     }
-    std::cout << "Company: " << to_utf8(field_text(probe.company.companyName)) << "\n"
-              << "Path: " << to_utf8(field_text(probe.company.companyPath)) << "\n";
+    std::cout << "Company: " << to_utf8(field_text(probe.company.companyName))
+              << "\n"
+              // The path is the user's own bytes, already in the system's encoding.
+              << "Path: " << field_text(probe.company.companyPath) << "\n";
     return 0;
 }
 
