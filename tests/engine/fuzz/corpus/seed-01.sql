@@ -1,0 +1,1 @@
+SELECT * FROM [GL_AcctPeriod] WHERE [PeriodNumber] <> 0;

@@ -1,0 +1,1 @@
+SELECT * FROM [AA_AccountParts] ORDER BY IIf([PartType]='Derived',100+[PartNumber],[PartNumber]);

@@ -1,0 +1,1 @@
+SELECT * FROM GL_SumActualBalances INNER JOIN GL_SummaryCodeBlock ON GL_SumActualBalances.LinkPointer = GL_SummaryCodeBlock.RecordKey WHERE PeriodNumber = 0;

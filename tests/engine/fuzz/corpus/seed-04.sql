@@ -1,0 +1,1 @@
+SELECT * FROM GL_JournalEntry WHERE UpdateBeginningBalance = 0 AND (FiscalYear > 1997 OR (FiscalYear = 1997 AND PeriodNumber >= 5)) ORDER BY Batch, Entry;

@@ -1,0 +1,1 @@
+SELECT GL_JournalDetail.* FROM GL_JournalDetail INNER JOIN GL_JournalEntry ON (GL_JournalDetail.Batch = GL_JournalEntry.Batch) AND (GL_JournalDetail.Entry = GL_JournalEntry.Entry) WHERE GL_JournalEntry.UpdateBeginningBalance = 0 ORDER BY GL_JournalDetail.Batch, GL_JournalDetail.Entry, GL_JournalDetail.Line, GL_JournalDetail.SubLine;

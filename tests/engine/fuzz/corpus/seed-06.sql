@@ -1,0 +1,1 @@
+SELECT * FROM [Account],[Dept] WHERE [Account].[Dept] = [Dept].[Dept] ORDER BY [Account];

@@ -1,0 +1,1 @@
+SELECT FiscalYear FROM GL_JournalEntry WHERE FiscalYear > 1997 OR (FiscalYear = 1997 AND PeriodNumber >= 5) GROUP BY FiscalYear ORDER BY FiscalYear;

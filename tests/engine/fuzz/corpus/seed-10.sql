@@ -1,0 +1,1 @@
+SELECT DISTINCT Fund, Count(*) AS N, Min(Description) & 'x' FROM Fund GROUP BY Fund HAVING Count(*) > 0 ORDER BY Fund DESC;

@@ -1,0 +1,1 @@
+SELECT a.Account, -Sum(b.Debits * 2) / 3 AS X FROM Account AS a, GL_SumActualBalances AS b, Q WHERE a.Account IS NOT NULL GROUP BY a.Account

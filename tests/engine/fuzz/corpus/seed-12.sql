@@ -1,0 +1,1 @@
+SELECT * FROM Q2 UNION ALL SELECT "it""s", 'x''y' FROM Fund ORDER BY 1;
