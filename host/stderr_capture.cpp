@@ -5,7 +5,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -41,6 +43,61 @@ void write_all(int fd, const std::string& text) {
     }
 }
 
+// Should the module crash while its standard error is caught, the handler
+// below still hands what it wrote (an assertion, a last message) to the user
+// before the default action ends the process.  It uses plain values and
+// async-signal-safe calls only.
+struct CrashRelay {
+    volatile sig_atomic_t active = 0;
+    int capture_fd = -1;
+    int user_fd = -1;
+    volatile off_t taken = 0;
+};
+CrashRelay crash_relay;
+
+constexpr int kFatalSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+struct sigaction previous_actions[std::size(kFatalSignals)];
+
+void relay_on_fatal_signal(int signal) {
+    if (crash_relay.active) {
+        char buffer[4096];
+        const off_t end = ::lseek(crash_relay.capture_fd, 0, SEEK_CUR);
+        for (off_t at = crash_relay.taken; at < end;) {
+            const auto want = static_cast<std::size_t>(std::min<off_t>(end - at, sizeof buffer));
+            const ssize_t got = ::pread(crash_relay.capture_fd, buffer, want, at);
+            if (got <= 0 ||
+                ::write(crash_relay.user_fd, buffer, static_cast<std::size_t>(got)) <= 0) {
+                break;
+            }
+            at += got;
+        }
+        ::dup2(crash_relay.user_fd, STDERR_FILENO);
+    }
+    // The action was reset to the default on entry: end the process with it.
+    ::raise(signal);
+}
+
+void start_crash_relay(int capture_fd, int user_fd) {
+    crash_relay.capture_fd = capture_fd;
+    crash_relay.user_fd = user_fd;
+    crash_relay.taken = 0;
+    crash_relay.active = 1;
+    struct sigaction action {};
+    action.sa_handler = relay_on_fatal_signal;
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    for (std::size_t i = 0; i < std::size(kFatalSignals); ++i) {
+        ::sigaction(kFatalSignals[i], &action, &previous_actions[i]);
+    }
+}
+
+void stop_crash_relay() {
+    crash_relay.active = 0;
+    for (std::size_t i = 0; i < std::size(kFatalSignals); ++i) {
+        ::sigaction(kFatalSignals[i], &previous_actions[i], nullptr);
+    }
+}
+
 }  // namespace
 
 StderrCapture::StderrCapture() {
@@ -56,11 +113,13 @@ StderrCapture::StderrCapture() {
         if (user_fd_ >= 0) ::close(user_fd_);
         throw ImportError(std::string("cannot redirect standard error: ") + std::strerror(error));
     }
+    if (user_fd_ >= 0) start_crash_relay(capture_fd_, user_fd_);
 }
 
 StderrCapture::~StderrCapture() {
     std::fflush(stderr);
     const Captured rest = take();
+    stop_crash_relay();
     if (user_fd_ >= 0) {
         write_all(user_fd_, rest.text);
         ::dup2(user_fd_, STDERR_FILENO);
@@ -107,6 +166,7 @@ StderrCapture::Captured StderrCapture::take() {
     } else {
         taken_ = end;
     }
+    crash_relay.taken = taken_;
     count_failure_lines(result.text, result);
     return result;
 }

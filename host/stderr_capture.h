@@ -19,7 +19,9 @@ namespace aap::host {
 // The module reports a failure as a line that starts with "Orvelle:"; take()
 // counts those lines (also when a line arrives in pieces).  Redirecting once
 // for the whole import, and looking at the file only when a call's result
-// needs explaining, keeps the cost per call at one lseek or none.
+// needs explaining, keeps the cost per call at one lseek or none.  Should the
+// process die of a fatal signal meanwhile, what was caught is handed on first.
+// One capture at a time.
 class StderrCapture {
   public:
     // Throws ImportError when no temporary file can be made.

@@ -17,12 +17,14 @@
 //   budget_lines=N         this many lines (default 2)
 //   fail=load              AAP_LoadCompany refuses the company
 //   fail=entry:N           AAP_LoadEntry fails instead of delivering entry N
+//   fail=crash:N           AAP_LoadEntry writes a line and aborts at entry N
 // A failure is reported the way the real module does it: a line
 // "Orvelle: <text>" on standard error and a 0 result.
 //
 // Built once more with AAP_FAKE_WITHOUT_LOAD_DETAIL, it lacks AAP_LoadDetail.
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -40,7 +42,8 @@ struct FakeCompany {
     long budget_entries = 2;
     long budget_lines = 2;
     bool fail_load = false;
-    long fail_entry = 0;  // 0: never
+    long fail_entry = 0;   // 0: never
+    long crash_entry = 0;  // 0: never
 };
 
 struct StreamState {
@@ -84,6 +87,9 @@ bool read_company(const char* path, FakeCompany& company) {
         if (key == "fail" && value == "load") company.fail_load = true;
         if (key == "fail" && value.rfind("entry:", 0) == 0) {
             company.fail_entry = std::stol(value.substr(6));
+        }
+        if (key == "fail" && value.rfind("crash:", 0) == 0) {
+            company.crash_entry = std::stol(value.substr(6));
         }
     }
     return true;
@@ -178,6 +184,10 @@ __attribute__((visibility("default"))) int AAP_LoadEntry(aap::CompanyInfo* compa
                                                          char* description) {
     const FakeCompany& fake = state.company;
     const long number = state.entries_delivered + 1;
+    if (fake.crash_entry != 0 && number == fake.crash_entry) {
+        std::fprintf(stderr, "fake module: giving up at entry %ld\n", number);
+        std::abort();
+    }
     if (fake.fail_entry != 0 && number == fake.fail_entry) {
         report("Unable to build the budget totals.");
         return 0;

@@ -125,6 +125,13 @@ TEST(FakeModuleImport, FailureHalfWayIsPassedOnAndEndsWithStatusOne) {
     EXPECT_EQ(run.out, "");
 }
 
+TEST(FakeModuleImport, ModuleThatCrashesStillHasItsLastWordsShown) {
+    const fs::path folder = fake_company("crash", "journal_entries=3\nfail=crash:2\n");
+    const ProgramResult run = import(folder, {"--format", "none"});
+    EXPECT_EQ(run.exit_status, -1) << "killed by its signal";
+    EXPECT_EQ(run.err, "fake module: giving up at entry 2\n");
+}
+
 TEST(FakeModuleImport, RefusedCompanyEndsWithStatusOne) {
     const fs::path folder = fake_company("refused", "fail=load\n");
     const ProgramResult run = import(folder, {"--format", "none"});
