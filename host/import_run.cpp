@@ -76,6 +76,9 @@ void import_entries(ModuleSession& session, LoadedCompany& company, ImportSink& 
     aap::DetailAccount account;
     aap::DetailRecord detail;
     int64_t sequence = 0;
+    std::memset(&account, 0, sizeof account);
+    const std::size_t base_segment_bytes =
+        static_cast<std::size_t>(company.base_parts()) * sizeof account.segment[0];
 
     for (;;) {
         // Fresh records for every call, so that no text of an earlier entry or
@@ -94,7 +97,9 @@ void import_entries(ModuleSession& session, LoadedCompany& company, ImportSink& 
 
         DeliveredLine line{sequence, 0, delivered.phase, &account, &detail};
         for (;;) {
-            std::memset(&account, 0, sizeof account);
+            // Only the base parts' segments are written and read; the others
+            // stay as zeroed once below.
+            std::memset(&account, 0, base_segment_bytes);
             std::memset(&detail, 0, sizeof detail);
             if (session.load_detail(&company.structure, &account, &detail) == 0) break;
             ++line.line_number;
