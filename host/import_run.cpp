@@ -98,7 +98,7 @@ void import_entries(ModuleSession& session, LoadedCompany& company, ImportSink& 
         DeliveredLine line{sequence, 0, delivered.phase, &account, &detail};
         for (;;) {
             // Only the base parts' segments are written and read; the others
-            // stay as zeroed once below.
+            // stay as zeroed once above.
             std::memset(&account, 0, base_segment_bytes);
             std::memset(&detail, 0, sizeof detail);
             if (session.load_detail(&company.structure, &account, &detail) == 0) break;
