@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -159,6 +160,27 @@ TEST_F(JetReaderIsolation, TheReaderGetsOnlyItsOwnDescriptors) {
     close(leaky);
     EXPECT_EQ(jet_test::Query(copy_.get(), "SELECT Value FROM descriptors")[0][0],
               Value(std::string("0 1 2 3")));
+}
+
+// A host that ignores SIGCHLD has its children reaped by the kernel, so their
+// exit status is lost; the end of the stream still tells a whole table.
+TEST(JetReaderHost, IgnoringChildSignalsStillLoadsAndStillNoticesFailures) {
+    const auto previous = signal(SIGCHLD, SIG_IGN);
+    const auto loader = JetTableLoader::Open(jet_test::DataFile("demo.mdb"));
+    const auto copy = jet_test::MemoryDatabase();
+    loader->LoadTable("Fund", copy.get());
+    cdb::jet::SetReaderProgramForTesting(FAKE_JET_READER);
+    const auto fake = JetTableLoader::Open(jet_test::DataFile("demo.mdb"));
+    try {
+        fake->LoadTable("crash", copy.get());
+        ADD_FAILURE() << "a crashing reader went unnoticed";
+    } catch (const cdb::CdbException& failure) {
+        EXPECT_THAT(failure.what(), HasSubstr("stopped before it had sent everything"));
+    }
+    cdb::jet::SetReaderProgramForTesting("");
+    signal(SIGCHLD, previous);
+    EXPECT_EQ(jet_test::Query(copy.get(), "SELECT count(*) FROM Fund")[0][0],
+              Value(std::int64_t{4}));
 }
 
 // Installed, the reader sits beside the module; a test program finds the one
