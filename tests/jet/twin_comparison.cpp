@@ -55,8 +55,12 @@ bool SameValue(const std::string& copyType, const Value& expected, const Value& 
 
 }  // namespace
 
+// The copy keeps currency as exact ten-thousandths and memos under a name
+// with TEXT affinity; every other declared type is the twin's.
 std::string CopyTypeForTwin(const std::string& twinType) {
-    return twinType == "CURRENCY" ? "CURRENCY_E4" : twinType;
+    if (twinType == "CURRENCY") return "CURRENCY_E4";
+    if (twinType == "MEMO") return "LONGTEXT";
+    return twinType;
 }
 
 std::vector<std::string> CompareWithTwin(sqlite3* twin, sqlite3* copy, const std::string& table) {

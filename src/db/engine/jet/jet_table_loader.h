@@ -20,7 +20,8 @@
 //   Single              SINGLE          real (the float widened exactly)
 //   Date/Time           DATETIME        real: the stored OLE date
 //   Text (n)            TEXT(n)         text, UTF-8, whole
-//   Memo                MEMO            text, UTF-8, whole
+//   Memo                LONGTEXT        text, UTF-8, whole (TEXT affinity, so a
+//                                       memo that looks like a number stays text)
 //   OLE / Binary / other LONGBINARY     blob (or NULL)
 //
 // NULL stays NULL and is told apart from an empty text.

@@ -46,7 +46,7 @@ std::string DeclaredType(ValueKind kind, std::uint32_t textSize) {
         case ValueKind::kText:
             return "TEXT(" + std::to_string(textSize) + ")";
         case ValueKind::kMemo:
-            return "MEMO";
+            return "LONGTEXT";  // TEXT affinity: a memo that looks like a number stays text
         case ValueKind::kBinary:
             return "LONGBINARY";
     }
