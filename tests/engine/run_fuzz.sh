@@ -39,12 +39,19 @@ corpus="$build/jet_sql_fuzz_corpus"
 artifacts="$build/jet_sql_fuzz_artifacts"
 mkdir -p "$corpus" "$artifacts"
 
+parallel=""
+if [ "$jobs" -gt 1 ]; then
+  # Several fuzzing processes; each writes its log (fuzz-N.log) here.
+  parallel="-jobs=$jobs -workers=$jobs"
+fi
+
 status=0
+cd "$build"
+# shellcheck disable=SC2086  # $parallel is empty or two options
 "$fuzzer" "$corpus" "$here/fuzz/corpus" \
   -dict="$here/fuzz/jet_sql.dict" \
   -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=2048 \
-  -jobs="$jobs" -workers="$jobs" \
-  -artifact_prefix="$artifacts/" -print_final_stats=1 || status=$?
+  -artifact_prefix="$artifacts/" -print_final_stats=1 $parallel || status=$?
 
 if [ "$status" -ne 0 ]; then
   echo "run_fuzz.sh: the fuzzer failed (status $status); inputs in $artifacts:" >&2

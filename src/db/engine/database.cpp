@@ -58,11 +58,20 @@ std::vector<std::weak_ptr<DatabaseImpl>>& OpenDatabases() {
     return *v;
 }
 
-std::shared_ptr<DatabaseImpl> FindOpen(const FileKey& key) {
+void PruneOpen() {
     auto& v = OpenDatabases();
     v.erase(std::remove_if(v.begin(), v.end(), [](const auto& w) { return w.expired(); }),
             v.end());
-    for (const auto& w : v) {
+}
+
+void RegisterOpen(const std::shared_ptr<DatabaseImpl>& d) {
+    PruneOpen();
+    OpenDatabases().push_back(d);
+}
+
+std::shared_ptr<DatabaseImpl> FindOpen(const FileKey& key) {
+    PruneOpen();
+    for (const auto& w : OpenDatabases()) {
         auto d = w.lock();
         if (d && d->IsOpen() && d->Key() == key) return d;
     }
@@ -435,7 +444,7 @@ std::shared_ptr<DatabaseImpl> DatabaseImpl::Open(const char* path, bool readOnly
         throw CdbException("Cannot open " + what +
                            ": it is neither a SQLite nor a Jet (.mdb) database file");
     }
-    OpenDatabases().push_back(d);
+    RegisterOpen(d);
     return d;
 }
 
@@ -474,7 +483,7 @@ std::shared_ptr<DatabaseImpl> DatabaseImpl::Create(const char* path) {
     struct stat st;
     if (::stat(fs.c_str(), &st) == 0) d->key_ = FileKey{st.st_dev, st.st_ino};
     d->main_ = std::make_unique<SchemaCatalog>(d->db_, "main", display, nullptr);
-    OpenDatabases().push_back(d);
+    RegisterOpen(d);
     return d;
 }
 
