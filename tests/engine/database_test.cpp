@@ -305,6 +305,23 @@ TEST(ReadOnly, ACompanyWithPendingWalIsRefused) {
     EXPECT_EQ(Show(rs.GetField("CurrentGLPeriod")), "I2:6");
 }
 
+TEST(ReadOnly, ACompanyWithAHotJournalIsRefused) {
+    TempDir dir;
+    std::string company = dir.File("hot.db");
+    enginetest::BuildFromScript(company, DataFile("demo.sql"));
+    // A journal as a writer leaves it when it stops in the middle of a change.
+    std::string journal(512, '\0');
+    const unsigned char magic[8] = {0xd9, 0xd5, 0x05, 0xf9, 0x20, 0xa1, 0x63, 0xd7};
+    std::memcpy(journal.data(), magic, 8);
+    WriteFile(company + "-journal", journal);
+    std::string m = Message([&] { OpenReadOnly(company); });
+    EXPECT_TRUE(Has(m, "hot.db-journal")) << m;
+    // A journal that is not hot (zeroed header, as journal_mode=PERSIST
+    // leaves it) is no obstacle.
+    WriteFile(company + "-journal", std::string(512, '\0'));
+    EXPECT_NO_THROW(OpenReadOnly(company));
+}
+
 TEST(ReadOnly, StoredQueriesNeedAWritableDatabase) {
     CdbDatabase db = OpenReadOnly(DemoDb());
     std::string m = Message([&] { db.CreateQueryDef("Q", "SELECT * FROM Account"); });

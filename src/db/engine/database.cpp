@@ -200,6 +200,26 @@ void CheckNoWal(const std::string& fs, const std::string& what) {
     }
 }
 
+// immutable=1 would equally ignore a hot rollback journal: the changes of a
+// writer that stopped half way, which SQLite rolls back on the next write
+// open.  Refused too.
+void CheckNoHotJournal(const std::string& fs, const std::string& what) {
+    static const unsigned char kMagic[8] = {0xd9, 0xd5, 0x05, 0xf9, 0x20, 0xa1, 0x63, 0xd7};
+    std::string journal = fs + "-journal";
+    int fd = ::open(journal.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return;
+    unsigned char head[8] = {};
+    ssize_t n = ::read(fd, head, sizeof head);
+    ::close(fd);
+    if (n == 8 && std::memcmp(head, kMagic, 8) == 0) {
+        throw CdbException("Cannot open " + what + " read-only: the rollback journal '" + journal +
+                           "' holds an unfinished change. Open the database once with a program "
+                           "that can write it (for example: sqlite3 <file> \"PRAGMA "
+                           "integrity_check;\") so that SQLite rolls the change back, then open "
+                           "it again");
+    }
+}
+
 sqlite3* OpenConnection(const std::string& uri, int flags, const std::string& what) {
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(uri.c_str(), &db, flags | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
@@ -411,6 +431,7 @@ std::shared_ptr<DatabaseImpl> DatabaseImpl::Open(const char* path, bool readOnly
         CheckSqliteHeader(facts, what);
         if (readOnly) {
             CheckNoWal(fs, what);
+            CheckNoHotJournal(fs, what);
             d->kind_ = Kind::SqliteCompany;
             d->db_ = OpenConnection(FileUri(fs, "immutable=1"), SQLITE_OPEN_READONLY, what);
         } else {
@@ -599,6 +620,7 @@ Catalog* DatabaseImpl::CatalogForPath(const std::string& path, const std::string
     } else if (IsSqlite(facts)) {
         CheckSqliteHeader(facts, what);
         CheckNoWal(fs, what);
+        CheckNoHotJournal(fs, what);
         Attach(FileUri(fs, "immutable=1"), a->alias, path);
     } else if (jet::LooksLikeJetFile(fs)) {
         auto loader = OpenLoader(fs, path);
