@@ -46,7 +46,7 @@ import=$build/host/aap-import
 for program in "$make_company" "$import"; do
     [[ -x $program ]] || { echo "run.sh: $program is missing; build it: ninja -C $build make-company aap-import AAPVantrel aap-jet-reader aap-import-runtime" >&2; exit 2; }
 done
-for tool in sqlite3 mdb-export /usr/bin/time; do
+for tool in sqlite3 /usr/bin/time ${jet:+mdb-export}; do
     command -v "$tool" >/dev/null || { echo "run.sh: $tool is missing (Debian packages sqlite3, mdbtools, time)" >&2; exit 2; }
 done
 mkdir -p "$work"

@@ -18,7 +18,9 @@ struct GeneratorCase {
     CompanyOptions options;
 };
 
-void PrintTo(const GeneratorCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const GeneratorCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 CompanyOptions withLines(std::int64_t lines) {
     CompanyOptions options;

@@ -61,7 +61,11 @@ int main(int argc, char** argv) {
     app.add_option("--company-name", options.companyName,
                    "CompanyName (default: Synthetic Company SEED)");
     app.add_flag("--quiet,-q", quiet, "print nothing on success");
-    CLI11_PARSE(app, argc, argv);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return app.exit(error) == 0 ? 0 : 2;  // --help is not an error; a usage error is 2
+    }
 
     if (!linesPerEntry.empty()) {
         int lo = 0;
