@@ -172,7 +172,7 @@ inline void WriteRecordText(char* field, std::size_t width, std::string_view tex
     if (width == 0) return;
     std::size_t length = std::min(text.find('\0'), text.size());
     length = std::min(length, width - 1);
-    std::memcpy(field, text.data(), length);
+    if (length > 0) std::memcpy(field, text.data(), length);
     field[length] = '\0';
 }
 

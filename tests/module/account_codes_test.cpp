@@ -29,7 +29,7 @@ TEST(AccountTypeMap, TableFirstThenRanges) {
     for (const Case& c : cases) {
         const AccountClass accountClass = ClassifyAccountType(c.type);
         EXPECT_EQ(accountClass.side, c.side) << c.type;
-        EXPECT_EQ(accountClass.category, c.category) << c.type;
+        EXPECT_EQ(+accountClass.category, +c.category) << c.type;
     }
 }
 
@@ -58,7 +58,7 @@ class AccountCodesTest : public ::testing::Test {
             AccountRecord record;
             std::memset(&record, '#', sizeof record);
             if (AAP_LoadAcctPartCode(nullptr, &host_.structure, &record) != 1) break;
-            EXPECT_EQ(host_.structure.currentPart, slot);
+            EXPECT_EQ(+host_.structure.currentPart, slot);
             codes.push_back(record);
         }
         return codes;
@@ -92,7 +92,7 @@ class AccountCodesTest : public ::testing::Test {
             } else {
                 EXPECT_EQ(r.balanceSide[0], e.side);
                 EXPECT_EQ(r.balanceSide[1], '\0');
-                EXPECT_EQ(r.category, e.category);
+                EXPECT_EQ(+r.category, +e.category);
             }
         }
         // The part stays at its end.

@@ -42,17 +42,17 @@ TEST_F(CompanyTest, LoadsTheCalendarAndTheWorkedExampleStructure) {
     ASSERT_EQ(Load(""), 1);
     EXPECT_TRUE(recorder.messages().empty());
     EXPECT_STREQ(host_.company.companyName, "Small Test Company");
-    EXPECT_EQ(host_.company.fiscalYear, 1997);
-    EXPECT_EQ(host_.company.fiscalStartMonth, 7);
-    EXPECT_EQ(host_.company.currentPeriod, 7);  // now CurrentGLPeriod
+    EXPECT_EQ(+host_.company.fiscalYear, 1997);
+    EXPECT_EQ(+host_.company.fiscalStartMonth, 7);
+    EXPECT_EQ(+host_.company.currentPeriod, 7);  // now CurrentGLPeriod
     EXPECT_EQ(host_.company.companyNote[0], '\0');
     EXPECT_EQ(host_.company.companyNote[1], 'N');
     EXPECT_EQ(host_.entryTotal, 3);  // entries 1/1 and 1/2, plus one
 
     const AccountStructure& s = host_.structure;
-    EXPECT_EQ(s.partCount, 2);
-    EXPECT_EQ(s.linkedCount, 3);
-    EXPECT_EQ(s.currentPart, 0);
+    EXPECT_EQ(+s.partCount, 2);
+    EXPECT_EQ(+s.linkedCount, 3);
+    EXPECT_EQ(+s.currentPart, 0);
     const std::vector<std::vector<std::string>> slots = {
         {"Account", "Prime", "", "Account"},         {"Fund", "Other", "", "Fund"},
         {"Dept", "Joined", "Account", "Department"}, {"Region", "Rollup", "Account", "Region"},
@@ -64,7 +64,7 @@ TEST_F(CompanyTest, LoadsTheCalendarAndTheWorkedExampleStructure) {
         EXPECT_EQ(std::string(s.partType[i]), slots[i][1]) << i;
         EXPECT_EQ(Slot(s.basePartName[i]), slots[i][2]) << i;
         EXPECT_EQ(std::string(s.briefHeading[i]), slots[i][3]) << i;
-        EXPECT_EQ(s.fieldSize[i], sizes[i]) << i;
+        EXPECT_EQ(+s.fieldSize[i], sizes[i]) << i;
     }
 }
 
@@ -88,8 +88,8 @@ TEST_F(CompanyTest, Variants) {
     const std::vector<LoadCase> cases = {
         {"no rollups", "DELETE FROM AA_Rollups;", 1, "",
          [](const HostRecords& h) {
-             EXPECT_EQ(h.structure.partCount, 2);
-             EXPECT_EQ(h.structure.linkedCount, 1);
+             EXPECT_EQ(+h.structure.partCount, 2);
+             EXPECT_EQ(+h.structure.linkedCount, 1);
              EXPECT_STREQ(h.structure.partType[2], "Derived");
              EXPECT_STREQ(h.structure.basePartName[2], "Account");
          }},
@@ -99,7 +99,7 @@ TEST_F(CompanyTest, Variants) {
          1, "",
          [](const HostRecords& h) {
              // Rollup order: Area (Dept), Region (Dept), Group (Fund).
-             EXPECT_EQ(h.structure.linkedCount, 4);
+             EXPECT_EQ(+h.structure.linkedCount, 4);
              EXPECT_STREQ(h.structure.partName[3], "Area");
              EXPECT_STREQ(h.structure.basePartName[3], "Account");
              EXPECT_STREQ(h.structure.partName[4], "Region");
@@ -113,31 +113,31 @@ TEST_F(CompanyTest, Variants) {
          [](const HostRecords& h) {
              EXPECT_STREQ(h.structure.partName[5], "Zone");
              EXPECT_STREQ(h.structure.basePartName[5], "Nowhere");
-             EXPECT_EQ(h.structure.fieldSize[5], 4);
+             EXPECT_EQ(+h.structure.fieldSize[5], 4);
          }},
         {"empty part type is Other",
          "UPDATE AA_AccountParts SET PartType = '' WHERE PartName = 'Fund';", 1, "",
          [](const HostRecords& h) { EXPECT_STREQ(h.structure.partType[1], "Other"); }},
         {"begin date not a date",
          "UPDATE GL_AcctPeriod SET BeginDate = 'soon' WHERE PeriodNumber = 1;", 1, "",
-         [](const HostRecords& h) { EXPECT_EQ(h.company.fiscalStartMonth, 12); }},
+         [](const HostRecords& h) { EXPECT_EQ(+h.company.fiscalStartMonth, 12); }},
         {"February with period 8",
          "UPDATE GL_AcctPeriod SET BeginDate = '1997-02-01', PeriodNumber = 8 "
          "WHERE PeriodNumber = 1;",
-         1, "", [](const HostRecords& h) { EXPECT_EQ(h.company.fiscalStartMonth, 7); }},
+         1, "", [](const HostRecords& h) { EXPECT_EQ(+h.company.fiscalStartMonth, 7); }},
         {"December with period 12",
          "UPDATE GL_AcctPeriod SET BeginDate = '1997-12-01', PeriodNumber = 12 "
          "WHERE PeriodNumber = 1;",
-         1, "", [](const HostRecords& h) { EXPECT_EQ(h.company.fiscalStartMonth, 1); }},
+         1, "", [](const HostRecords& h) { EXPECT_EQ(+h.company.fiscalStartMonth, 1); }},
         {"250 qualifying entries", manyEntries, 1, "",
          [](const HostRecords& h) { EXPECT_EQ(h.entryTotal, 251); }},
         {"13 periods", "UPDATE GL_ControlInformation SET NumberOfPeriods = 13;", 0,
          "13-period accounting is not currently supported.",
          [](const HostRecords& h) {
-             EXPECT_EQ(h.company.fiscalStartMonth, 7);
-             EXPECT_EQ(h.company.fiscalYear, 1997);
-             EXPECT_EQ(h.company.currentPeriod, 5);  // still the host's value
-             EXPECT_EQ(h.structure.partCount, 0);
+             EXPECT_EQ(+h.company.fiscalStartMonth, 7);
+             EXPECT_EQ(+h.company.fiscalYear, 1997);
+             EXPECT_EQ(+h.company.currentPeriod, 5);  // still the host's value
+             EXPECT_EQ(+h.structure.partCount, 0);
              EXPECT_EQ(h.entryTotal, -7);
          }},
         {"only period 0", "DELETE FROM GL_AcctPeriod WHERE PeriodNumber <> 0;", 0,
@@ -149,8 +149,8 @@ TEST_F(CompanyTest, Variants) {
         {"missing part table", "DROP TABLE Region;", 0,
          "Unable to open the Vantrel Server account part tables.",
          [](const HostRecords& h) {
-             EXPECT_EQ(h.structure.partCount, 3);  // slots completed before the failing one
-             EXPECT_EQ(h.structure.currentPart, 0);
+             EXPECT_EQ(+h.structure.partCount, 3);  // slots completed before the failing one
+             EXPECT_EQ(+h.structure.currentPart, 0);
          }},
         {"no Prime part",
          "UPDATE AA_AccountParts SET PartType = 'Segment' WHERE PartName = 'Account';", 0,
@@ -195,8 +195,8 @@ TEST_F(CompanyTest, AMissingFileChangesNothingButTheCounts) {
     ASSERT_EQ(recorder.Texts(),
               std::vector<std::string>{"Unable to open the Vantrel Server database."});
     EXPECT_NE(recorder.messages()[0].detail.find("missing.db"), std::string::npos);
-    EXPECT_EQ(host_.structure.partCount, 0);
-    EXPECT_EQ(host_.structure.linkedCount, 0);
+    EXPECT_EQ(+host_.structure.partCount, 0);
+    EXPECT_EQ(+host_.structure.linkedCount, 0);
     EXPECT_STREQ(host_.company.companyName, "kept");
     EXPECT_EQ(host_.entryTotal, -7);
 }

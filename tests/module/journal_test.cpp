@@ -85,7 +85,7 @@ class JournalTest : public ::testing::Test {
                                &host_.detail) != 1) {
                 break;
             }
-            EXPECT_EQ(host_.structure.currentPart, host_.structure.partCount);
+            EXPECT_EQ(+host_.structure.currentPart, +host_.structure.partCount);
             lines.push_back(Line{host_.detailAccount.segment[0], host_.detailAccount.segment[1],
                                  host_.detail.lineDescription, host_.detail.debit,
                                  host_.detail.credit, host_.detail.quantity});
@@ -122,9 +122,9 @@ class JournalTest : public ::testing::Test {
 };
 
 void ExpectDate(const HostDate& date, int year, int month, int day) {
-    EXPECT_EQ(date.year, year);
-    EXPECT_EQ(date.month, month);
-    EXPECT_EQ(date.day, day);
+    EXPECT_EQ(+date.year, year);
+    EXPECT_EQ(+date.month, month);
+    EXPECT_EQ(+date.day, day);
 }
 
 TEST_F(JournalTest, WholeStreamOfTheSmallCompany) {
@@ -138,8 +138,8 @@ TEST_F(JournalTest, WholeStreamOfTheSmallCompany) {
     ExpectDate(first.record.transactionDate, 1996, 11, 2);
     EXPECT_STREQ(first.record.sourceCode, "CD");
     EXPECT_STREQ(first.record.entryKind, "A");
-    EXPECT_EQ(first.record.applyToYear, 1997);
-    EXPECT_EQ(first.record.applyToPeriod, 5);
+    EXPECT_EQ(+first.record.applyToYear, 1997);
+    EXPECT_EQ(+first.record.applyToPeriod, 5);
     EXPECT_STREQ(first.record.reference, "REF1");
     EXPECT_STREQ(first.record.explanation, "First");
     EXPECT_EQ(first.description, "host");  // untouched for journal entries
@@ -158,8 +158,8 @@ TEST_F(JournalTest, WholeStreamOfTheSmallCompany) {
     EXPECT_EQ(opening.description, "Beginning Balance");
     ExpectDate(opening.record.entryDate, 1997, 7, 1);
     ExpectDate(opening.record.transactionDate, 1997, 7, 1);
-    EXPECT_EQ(opening.record.applyToYear, 1997);
-    EXPECT_EQ(opening.record.applyToPeriod, 0);
+    EXPECT_EQ(+opening.record.applyToYear, 1997);
+    EXPECT_EQ(+opening.record.applyToPeriod, 0);
     std::vector<Line> openingLines = opening.lines;
     std::sort(openingLines.begin(), openingLines.end());
     EXPECT_EQ(openingLines, (std::vector<Line>{{"1000", "GEN", "host text", 100.5, 0, 0},
@@ -172,7 +172,7 @@ TEST_F(JournalTest, WholeStreamOfTheSmallCompany) {
     EXPECT_STREQ(budget1.record.entryKind, "B");
     EXPECT_EQ(budget1.description, "Budget");
     ExpectDate(budget1.record.entryDate, 1997, 1, 1);
-    EXPECT_EQ(budget1.record.applyToPeriod, 1);
+    EXPECT_EQ(+budget1.record.applyToPeriod, 1);
     EXPECT_EQ(budget1.lines, (std::vector<Line>{{"4000", "GEN", "host text", 0, 60.25, 0}}));
     ExpectDate(entries[4].record.entryDate, 1997, 2, 1);
     EXPECT_EQ(entries[4].lines, (std::vector<Line>{{"5000", "BLD", "host text", 70, 0, 0}}));
@@ -246,7 +246,7 @@ TEST_F(JournalTest, BudgetNumberChoice) {
         Load(c.changes);
         std::vector<Entry> entries = WholeStream();
         ASSERT_GE(entries.size(), 4u);
-        EXPECT_EQ(entries[3].record.applyToPeriod, 1);
+        EXPECT_EQ(+entries[3].record.applyToPeriod, 1);
         EXPECT_EQ(entries[3].lines, c.period1);
     }
 }

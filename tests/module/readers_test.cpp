@@ -33,9 +33,9 @@ TEST(OleDate, ConvertsByTheOleDefinition) {
     };
     for (const Case& c : cases) {
         const HostDate date = OleDateToCalendar(c.ole);
-        EXPECT_EQ(date.year, c.expected.year) << c.ole;
-        EXPECT_EQ(date.month, c.expected.month) << c.ole;
-        EXPECT_EQ(date.day, c.expected.day) << c.ole;
+        EXPECT_EQ(+date.year, +c.expected.year) << c.ole;
+        EXPECT_EQ(+date.month, +c.expected.month) << c.ole;
+        EXPECT_EQ(+date.day, +c.expected.day) << c.ole;
     }
 }
 
@@ -87,9 +87,9 @@ TEST_F(ReadersTest, EachReaderTakesOnlyItsOwnTypes) {
     EXPECT_EQ(ReadCurrencyField(rs, "C"), 12.3456);
     EXPECT_EQ(ReadCurrencyField(rs, "D"), 0.0);
     const HostDate date = ReadDateField(rs, "T");
-    EXPECT_EQ(date.year, 1997);
-    EXPECT_EQ(date.month, 1);
-    EXPECT_EQ(date.day, 1);
+    EXPECT_EQ(+date.year, 1997);
+    EXPECT_EQ(+date.month, 1);
+    EXPECT_EQ(+date.day, 1);
     EXPECT_EQ(ReadDateField(rs, "D").year, 0);
     EXPECT_EQ(Text(rs, "X"), "hello world");
     EXPECT_EQ(Text(rs, "S"), "-5");
@@ -104,9 +104,9 @@ TEST_F(ReadersTest, NullGivesZeroAndEmptyText) {
     EXPECT_EQ(ReadDoubleField(rs, "D"), 0.0);
     EXPECT_EQ(ReadCurrencyField(rs, "C"), 0.0);
     const HostDate date = ReadDateField(rs, "T");
-    EXPECT_EQ(date.year, 0);
-    EXPECT_EQ(date.month, 0);
-    EXPECT_EQ(date.day, 0);
+    EXPECT_EQ(+date.year, 0);
+    EXPECT_EQ(+date.month, 0);
+    EXPECT_EQ(+date.day, 0);
     EXPECT_EQ(Text(rs, "X"), "");
 }
 
@@ -115,9 +115,9 @@ TEST_F(ReadersTest, NegativeValuesAndDates) {
     EXPECT_EQ(ReadCurrencyField(rs, "C"), -0.5);
     EXPECT_EQ(Text(rs, "L"), "-2147483648");
     const HostDate date = ReadDateField(rs, "T");  // stored as the number -1.25
-    EXPECT_EQ(date.year, 1899);
-    EXPECT_EQ(date.month, 12);
-    EXPECT_EQ(date.day, 29);
+    EXPECT_EQ(+date.year, 1899);
+    EXPECT_EQ(+date.month, 12);
+    EXPECT_EQ(+date.day, 29);
 }
 
 TEST_F(ReadersTest, LongTextIsCutToItsField) {

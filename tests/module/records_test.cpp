@@ -82,7 +82,7 @@ TEST(Unload, WithNothingLoadedCountsThePartSlots) {
         structure.linkedCount = c.linkedCount;
         structure.currentPart = 17;
         EXPECT_EQ(AAP_UnloadCompany(nullptr, &structure), 1);
-        EXPECT_EQ(structure.currentPart, c.expectedCurrentPart);
+        EXPECT_EQ(+structure.currentPart, c.expectedCurrentPart);
         EXPECT_EQ(AAP_UnloadCompany(nullptr, &structure), 1) << "a second unload";
     }
 }

@@ -27,66 +27,85 @@ namespace cdb::internal {
 
 namespace {
 
-// Temporary files still on disk; removed at process end.  Never destroyed
-// (static destructors of other objects may still run after ours).
-struct TempRegistry {
-    std::mutex mu;
-    std::set<std::string> paths;
-};
+// Temporary files still on disk; removed at process end.  The registries of
+// this file are plain pointers, made on first use and freed again once empty:
+// static destructors of other objects (the converter state of a module) may
+// still close databases after ours would have run, and a module that is
+// unloaded must not leave them behind.
+std::mutex g_tempMutex;  // constant-initialised, trivially destroyed on this platform
+std::set<std::string>* g_tempPaths = nullptr;
+bool g_tempCleanupRegistered = false;
 
-TempRegistry& Temps() {
-    static TempRegistry* r = [] {
-        auto* reg = new TempRegistry;
-        std::atexit([] {
-            TempRegistry& t = Temps();
-            std::lock_guard<std::mutex> lock(t.mu);
-            for (const std::string& p : t.paths) {
-                for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
-                    ::unlink((p + suffix).c_str());
-                }
-            }
-            t.paths.clear();
-        });
-        return reg;
-    }();
-    return *r;
+void RemoveTempFiles(const std::string& path) {
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+        ::unlink((path + suffix).c_str());
+    }
+}
+
+void RemoveAllTempFilesAtExit() {
+    std::lock_guard<std::mutex> lock(g_tempMutex);
+    if (g_tempPaths == nullptr) return;
+    for (const std::string& p : *g_tempPaths) RemoveTempFiles(p);
+    delete g_tempPaths;
+    g_tempPaths = nullptr;
+}
+
+void RegisterTemp(const std::string& path) {
+    std::lock_guard<std::mutex> lock(g_tempMutex);
+    if (g_tempPaths == nullptr) g_tempPaths = new std::set<std::string>;
+    g_tempPaths->insert(path);
+    if (!g_tempCleanupRegistered) {
+        std::atexit(RemoveAllTempFilesAtExit);
+        g_tempCleanupRegistered = true;
+    }
+}
+
+void UnregisterTemp(const std::string& path) {
+    std::lock_guard<std::mutex> lock(g_tempMutex);
+    if (g_tempPaths == nullptr) return;
+    g_tempPaths->erase(path);
+    if (g_tempPaths->empty()) {
+        delete g_tempPaths;
+        g_tempPaths = nullptr;
+    }
 }
 
 // Databases open in this process, for the reuse rule of IN "path".
-std::vector<std::weak_ptr<DatabaseImpl>>& OpenDatabases() {
-    static auto* v = new std::vector<std::weak_ptr<DatabaseImpl>>;
-    return *v;
-}
+std::vector<std::weak_ptr<DatabaseImpl>>* g_openDatabases = nullptr;
 
 void PruneOpen() {
-    auto& v = OpenDatabases();
-    v.erase(std::remove_if(v.begin(), v.end(), [](const auto& w) { return w.expired(); }),
-            v.end());
+    if (g_openDatabases == nullptr) return;
+    auto& v = *g_openDatabases;
+    v.erase(std::remove_if(v.begin(), v.end(), [](const auto& w) { return w.expired(); }), v.end());
+    if (v.empty()) {
+        delete g_openDatabases;
+        g_openDatabases = nullptr;
+    }
 }
 
 void RegisterOpen(const std::shared_ptr<DatabaseImpl>& d) {
     PruneOpen();
-    OpenDatabases().push_back(d);
+    if (g_openDatabases == nullptr) g_openDatabases = new std::vector<std::weak_ptr<DatabaseImpl>>;
+    g_openDatabases->push_back(d);
 }
 
 std::shared_ptr<DatabaseImpl> FindOpen(const FileKey& key) {
     PruneOpen();
-    for (const auto& w : OpenDatabases()) {
+    if (g_openDatabases == nullptr) return nullptr;
+    for (const auto& w : *g_openDatabases) {
         auto d = w.lock();
         if (d && d->IsOpen() && d->Key() == key) return d;
     }
     return nullptr;
 }
 
-JetLoaderFactory& LoaderFactory() {
-    static auto* f = new JetLoaderFactory;
-    return *f;
-}
+// Set only by tests; null means the real loader.
+JetLoaderFactory* g_loaderFactory = nullptr;
 
 std::unique_ptr<jet::JetTableLoader> OpenLoader(const std::string& fsPath,
                                                 const std::string& display) {
     try {
-        if (LoaderFactory()) return LoaderFactory()(fsPath);
+        if (g_loaderFactory != nullptr) return (*g_loaderFactory)(fsPath);
         return jet::JetTableLoader::Open(fsPath);
     } catch (const CdbException&) {
         throw;
@@ -222,8 +241,8 @@ void CheckNoHotJournal(const std::string& fs, const std::string& what) {
 
 sqlite3* OpenConnection(const std::string& uri, int flags, const std::string& what) {
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(uri.c_str(), &db, flags | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
-                             nullptr);
+    int rc =
+        sqlite3_open_v2(uri.c_str(), &db, flags | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         std::string msg = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close_v2(db);
@@ -249,13 +268,15 @@ void Exec(sqlite3* db, const std::string& sql, const std::string& doing) {
     }
 }
 
-std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+std::string Quoted(const std::string& path) {
+    return "'" + path + "'";
+}
 
 // ---------------------------------------------------------------- Jet sources
 
 // The Jet company itself: tables go into the main schema of its copy.
 class MainJetSource : public JetSource {
-public:
+  public:
     MainJetSource(jet::JetTableLoader* loader, sqlite3* db, std::string display)
         : loader_(loader), db_(db), display_(std::move(display)) {}
     const std::vector<std::string>& Names() override { return loader_->TableNames(); }
@@ -270,7 +291,7 @@ public:
         }
     }
 
-private:
+  private:
     jet::JetTableLoader* loader_;
     sqlite3* db_;
     std::string display_;
@@ -279,10 +300,12 @@ private:
 // A Jet file named by IN "path" and open nowhere else: a private copy,
 // attached for the queries of this connection.
 class PrivateJetSource : public JetSource {
-public:
+  public:
     PrivateJetSource(std::unique_ptr<jet::JetTableLoader> loader, sqlite3* db, std::string schema,
                      std::string display)
-        : loader_(std::move(loader)), db_(db), schema_(std::move(schema)),
+        : loader_(std::move(loader)),
+          db_(db),
+          schema_(std::move(schema)),
           display_(std::move(display)) {}
     const std::vector<std::string>& Names() override { return loader_->TableNames(); }
     void Load(const std::string& name) override {
@@ -296,7 +319,7 @@ public:
         }
     }
 
-private:
+  private:
     std::unique_ptr<jet::JetTableLoader> loader_;
     sqlite3* db_;
     std::string schema_;
@@ -306,7 +329,7 @@ private:
 // A Jet file open as another database of this process: its copy is attached
 // and that database loads what is missing.
 class SharedJetSource : public JetSource {
-public:
+  public:
     explicit SharedJetSource(const std::shared_ptr<DatabaseImpl>& owner)
         : owner_(owner), names_(owner->JetTableNames()), display_(owner->DisplayPath()) {}
     const std::vector<std::string>& Names() override { return names_; }
@@ -324,7 +347,7 @@ public:
         return owner && owner->IsOpen();
     }
 
-private:
+  private:
     std::weak_ptr<DatabaseImpl> owner_;
     std::vector<std::string> names_;
     std::string display_;
@@ -347,21 +370,13 @@ std::shared_ptr<TempFile> TempFile::Create(const char* stem) {
     }
     ::close(fd);
     std::string path(buf.data());
-    {
-        TempRegistry& t = Temps();
-        std::lock_guard<std::mutex> lock(t.mu);
-        t.paths.insert(path);
-    }
+    RegisterTemp(path);
     return std::shared_ptr<TempFile>(new TempFile(path));
 }
 
 TempFile::~TempFile() {
-    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
-        ::unlink((path_ + suffix).c_str());
-    }
-    TempRegistry& t = Temps();
-    std::lock_guard<std::mutex> lock(t.mu);
-    t.paths.erase(path_);
+    RemoveTempFiles(path_);
+    UnregisterTemp(path_);
 }
 
 std::string FileUri(const std::string& fsPath, const char* query) {
@@ -396,7 +411,8 @@ std::string FileUri(const std::string& fsPath, const char* query) {
 }
 
 void SetJetLoaderFactoryForTesting(JetLoaderFactory factory) {
-    LoaderFactory() = std::move(factory);
+    delete g_loaderFactory;
+    g_loaderFactory = factory ? new JetLoaderFactory(std::move(factory)) : nullptr;
 }
 
 // ------------------------------------------------------------------ attachments
@@ -475,9 +491,8 @@ std::shared_ptr<DatabaseImpl> DatabaseImpl::Create(const char* path) {
     }
     const std::string display = path;
     const std::string what = "the database " + Quoted(display);
-    const std::string fs = text::IsAscii(display.data(), display.size())
-                               ? display
-                               : text::Cp1252ToUtf8(display);
+    const std::string fs =
+        text::IsAscii(display.data(), display.size()) ? display : text::Cp1252ToUtf8(display);
     int fd = ::open(fs.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         int err = errno;
@@ -508,7 +523,10 @@ std::shared_ptr<DatabaseImpl> DatabaseImpl::Create(const char* path) {
     return d;
 }
 
-DatabaseImpl::~DatabaseImpl() { Close(); }
+DatabaseImpl::~DatabaseImpl() {
+    Close();
+    PruneOpen();  // this database's own entry has expired by now
+}
 
 void DatabaseImpl::Close() {
     for (auto& w : recordsets_) {
@@ -630,8 +648,8 @@ Catalog* DatabaseImpl::CatalogForPath(const std::string& path, const std::string
             Exec(db_, "PRAGMA " + QuoteIdent(a->alias) + ".journal_mode=OFF",
                  "Cannot prepare the working copy of " + what);
         } catch (...) {
-            sqlite3_exec(db_, ("DETACH DATABASE " + QuoteIdent(a->alias)).c_str(), nullptr,
-                         nullptr, nullptr);
+            sqlite3_exec(db_, ("DETACH DATABASE " + QuoteIdent(a->alias)).c_str(), nullptr, nullptr,
+                         nullptr);
             throw;
         }
         a->jet = std::make_unique<PrivateJetSource>(std::move(loader), db_, a->alias, path);
@@ -700,14 +718,13 @@ std::shared_ptr<RecordsetImpl> DatabaseImpl::OpenRecordset(const char* source, i
     used_.clear();
     Translation t = Translate(query, text, *this);
     sqlite3_stmt* stmt = nullptr;
-    int rc = sqlite3_prepare_v3(db_, t.sql.c_str(), static_cast<int>(t.sql.size()), 0, &stmt,
-                                nullptr);
+    int rc =
+        sqlite3_prepare_v3(db_, t.sql.c_str(), static_cast<int>(t.sql.size()), 0, &stmt, nullptr);
     if (rc != SQLITE_OK) {
         std::string msg = sqlite3_errmsg(db_);
         sqlite3_finalize(stmt);
-        throw CdbException("The query cannot be run on '" + display_ + "': " + msg +
-                           ". SQL: " + sql::Excerpt(text) + " [SQLite: " + sql::Excerpt(t.sql) +
-                           "]");
+        throw CdbException("The query cannot be run on '" + display_ + "': " + msg + ". SQL: " +
+                           sql::Excerpt(text) + " [SQLite: " + sql::Excerpt(t.sql) + "]");
     }
     std::vector<int> ids = used_;
     used_.clear();
