@@ -37,7 +37,12 @@ void WriteToStandardError(const std::string& text) {
 }  // namespace
 
 OwnerWindow ActiveWindow() {
-    return OwnerWindow{"no window (thread " + std::to_string(::syscall(SYS_gettid)) + ")"};
+    thread_local const long threadId = ::syscall(SYS_gettid);
+    return OwnerWindow{threadId};
+}
+
+std::string OwnerWindow::Describe() const {
+    return "no window (thread " + std::to_string(threadId) + ")";
 }
 
 void ShowMessageBox(const OwnerWindow& owner, const std::string& text,
@@ -48,7 +53,7 @@ void ShowMessageBox(const OwnerWindow& owner, const std::string& text,
         WriteToStandardError(lines);
         if (Observer()) {
             Observer()(
-                ShownMessage{owner.description, kMessageCaption, text, detail, kMessageStyle});
+                ShownMessage{owner.Describe(), kMessageCaption, text, detail, kMessageStyle});
         }
     } catch (...) {
         // Out of memory while formatting a message: nothing more can be shown.

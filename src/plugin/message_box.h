@@ -22,12 +22,15 @@ namespace aap {
 inline constexpr char kMessageCaption[] = "Orvelle";
 inline constexpr unsigned kMessageStyle = 0x30;  // exclamation icon, one OK button
 
-// Stands for the window that is active on the calling thread.
+// Stands for the window that is active on the calling thread: with no
+// window system, the calling thread itself.
 struct OwnerWindow {
-    std::string description;  // e.g. "no window (thread 1234)"
+    long threadId = 0;
+    std::string Describe() const;  // "no window (thread 1234)"
 };
 
 // Takes the window that is active now, as the owner of a later message.
+// Cheap: it runs at the start of every entry and line call.
 OwnerWindow ActiveWindow();
 
 // One message as it was shown.

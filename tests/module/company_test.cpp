@@ -179,6 +179,7 @@ TEST_F(CompanyTest, Variants) {
             EXPECT_EQ(recorder.messages()[0].text, c.message);
             EXPECT_EQ(recorder.messages()[0].caption, "Orvelle");
             EXPECT_EQ(recorder.messages()[0].style, 0x30u);
+            EXPECT_EQ(recorder.messages()[0].owner.rfind("no window (thread ", 0), 0u);
         }
         if (c.check) c.check(host_);
         AAP_UnloadCompany(nullptr, &host_.structure);
