@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <string>
 
-#include "db/engine/dao.h"
+#include "db/engine/cdb.h"
 #include "plugin/host_records.h"
 
 namespace aap {

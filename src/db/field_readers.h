@@ -14,7 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "db/engine/dao.h"
+#include "db/engine/cdb.h"
 #include "plugin/host_records.h"
 
 namespace aap {

@@ -11,7 +11,7 @@
 
 #include "db/call_outcome.h"
 #include "db/converter_state.h"
-#include "db/engine/dao.h"
+#include "db/engine/cdb.h"
 #include "plugin/host_records.h"
 
 namespace aap {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "db/engine/dao.h"
+#include "db/engine/cdb.h"
 
 namespace aap {
 

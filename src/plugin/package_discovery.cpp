@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "db/engine/dao.h"
+#include "db/engine/cdb.h"
 
 namespace aap {
 

@@ -52,7 +52,7 @@ CdbRecordset Open(CdbDatabase& db, const std::string& sql, int type = dbOpenDyna
     return db.OpenRecordset(sql.c_str(), type, dbReadOnly, dbDefaultLock);
 }
 
-// Every query of the module on a company (Parts 3.1, 3.2, 4.2), read through.
+// Every query of the module on a company (load, parts, budget), read through.
 const char* const kSession[] = {
     "SELECT * FROM [GL_AcctPeriod] WHERE [PeriodNumber] <> 0;",
     "SELECT * FROM [AA_AccountParts] ORDER BY IIf([PartType]='Derived',100+[PartNumber],"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "db/engine/dao.h"
+#include "db/engine/cdb.h"
 
 namespace enginetest {
 

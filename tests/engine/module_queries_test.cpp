@@ -1,5 +1,5 @@
-// module_queries_test.cpp - every SQL text the module issues (Parts 3.1,
-// 3.2, 4.2), formatted with sample values, on the demo company built from
+// module_queries_test.cpp - every SQL text the module issues (company load,
+// account parts, budget consolidation), formatted with sample values, on the demo company built from
 // tests/data/engine/demo.sql: rows, order, column names and variant types.
 // Expected rows come from the demo's README and from plain SQLite queries
 // run on the same file (the oracle).
@@ -35,8 +35,9 @@ std::string Format(const char* fmt, int a, int b, int c) {
     return buf;
 }
 
-// Part 3.1, step 5.10 and 5.11; Part 4.2, steps 1 to 3 and the templates of
-// steps 8 and 9, exactly as the spec gives them.
+// The entry and detail queries of the company load, and the year, maximum,
+// union and totals queries of the budget consolidation, exactly as the module
+// issues them.
 const char* kEntrySql =
     "SELECT * FROM GL_JournalEntry WHERE UpdateBeginningBalance = 0 AND (FiscalYear > %d OR "
     "(FiscalYear = %d AND PeriodNumber >= %d)) ORDER BY Batch, Entry;";
@@ -89,7 +90,7 @@ std::string Fill(const char* tmpl, const std::vector<std::string>& args) {
 }
 
 // A path as the module puts it between the double quotes of the IN clause:
-// the spec's template quotes it; a quote inside is written twice.
+// the union query's template quotes it; a quote inside is written twice.
 std::string InPath(const std::string& path) {
     std::string s;
     for (char c : path) {
@@ -118,7 +119,7 @@ Strings TypesOf(CdbRecordset& rs) {
     return t;
 }
 
-// ------------------------------------------------------------------ Part 3.1
+// ------------------------------------------------------------------ company load
 
 TEST_F(ModuleQueries, ControlInformationAsTableTypeRecordset) {
     CdbRecordset rs = Open("GL_ControlInformation", dbOpenTable);
@@ -206,7 +207,7 @@ TEST_F(ModuleQueries, EntriesFromFiscal1997Period5) {
     EXPECT_GE(rs.GetRecordCount(), 1);
     EXPECT_EQ(TypesOf(rs), (Strings{"I4", "I4", "I2", "I2", "BOOL", "DATE", "BSTR", "I2", "I2",
                                     "DATE", "BSTR", "BSTR"}));
-    // Part 3.1 step 11: MoveLast, MoveFirst, then the whole count.
+    // The entry total: MoveLast, MoveFirst, then the whole count.
     rs.MoveLast();
     rs.MoveFirst();
     EXPECT_EQ(rs.GetRecordCount(), 25);
@@ -307,7 +308,7 @@ TEST_F(ModuleQueries, DetailAmountsAreExactCurrency) {
     }
 }
 
-// ------------------------------------------------------------------ Part 3.2
+// ------------------------------------------------------------------ account parts
 
 TEST_F(ModuleQueries, PartTableQueries) {
     struct Case {
@@ -354,7 +355,7 @@ TEST_F(ModuleQueries, PrimeQueryJoinedWithItsDerivedPart) {
                        "Account.Status", "AccountType", "Account.Dept", "Dept.Dept",
                        "Dept.Description", "Dept.BriefDescription", "Dept.Status", "Region"}));
     ASSERT_FALSE(rs.GetEOF());
-    // Part 3.3's worked example reads these names on the joined rows.
+    // The account codes read these names on the joined rows.
     EXPECT_EQ(Show(rs.GetField("Account")), "BSTR:10100");
     EXPECT_EQ(Show(rs.GetField("Account.Description")), "BSTR:Cash - Operating Checking");
     EXPECT_EQ(Show(rs.GetField("Account.AccountType")), "I2:10");
@@ -385,7 +386,7 @@ TEST_F(ModuleQueries, PrimeQueryWithoutJoin) {
 }
 
 TEST(ModuleQueriesTwoDerived, PrimeQueryJoinedWithTwoDerivedParts) {
-    // Part 3.2's third worked example: Dept and Loc, each carrying a rollup.
+    // Two Derived parts, Dept and Loc, each carrying a rollup.
     TempDir dir;
     std::string path = dir.File("two-derived.db");
     enginetest::BuildFromScript(path, DataFile("demo.sql"));
@@ -415,7 +416,7 @@ TEST(ModuleQueriesTwoDerived, PrimeQueryJoinedWithTwoDerivedParts) {
     EXPECT_EQ(Rows(rs).size(), 31u);
 }
 
-// ------------------------------------------------------------------ Part 4.2
+// ------------------------------------------------------------------ budget consolidation
 
 TEST_F(ModuleQueries, YearList) {
     auto years = [&](int y, int p) {

@@ -165,7 +165,7 @@ TEST_F(Semantics, IIfAndUnionTakeTheWiderType) {
               (Strings{"I4:5", "CY:50000", "BSTR:7", "R8:0.10000000000000001", "I2:200", "UI1:1",
                        "NULL", "DATE:35612"}));
     EXPECT_EQ(First("SELECT IIf(B, S, L) FROM T WHERE Id = 2"), (Strings{"I4:70"}));
-    // UNION: the wider of the arms, in the order of the spec.
+    // UNION: the wider of the arms, in the order of the Jet types.
     EXPECT_EQ(Column("SELECT S FROM T WHERE Id = 1 UNION ALL SELECT L FROM T WHERE Id = 1"),
               (Strings{"I4:5", "I4:7"}));
     EXPECT_EQ(Column("SELECT C FROM T WHERE Id = 1 UNION ALL SELECT D FROM T WHERE Id = 1"),

@@ -1,5 +1,5 @@
 // account_codes_test.cpp - the account-type table and the codes of every
-// part slot of the worked example, through the exported functions.
+// part slot of the reference structure, through the exported functions.
 
 #include <gtest/gtest.h>
 
@@ -104,7 +104,7 @@ class AccountCodesTest : public ::testing::Test {
     HostRecords host_;
 };
 
-TEST_F(AccountCodesTest, EverySlotOfTheWorkedExample) {
+TEST_F(AccountCodesTest, EverySlotOfTheReferenceStructure) {
     Load("");
     Expect(0, {{"1000", "Cash", "Cash", "A", {{2, "D1"}, {3, "R1"}}, 'D', 1110},
                {"4000", "Revenue", "Rev", "A", {{2, "D2"}, {3, "R2"}}, 'C', 4000},

@@ -30,7 +30,7 @@ void BuildSqliteFile(const std::string& path, const std::string& sql);
 // The reference company schema (tables and declared types).
 std::string CompanySchemaSql();
 
-// A small company with the structure of the worked example: Prime part
+// A small company with the reference structure: Prime part
 // Account, Other part Fund ('Segment'), Derived part Dept; rollups Region on
 // Dept and Group on Fund.  Fiscal year 1997 from July, current period 5.
 // Journal entries 1/1 (two lines) and 1/2 (one line) from period 5 on, one

@@ -36,7 +36,7 @@ class CompanyTest : public ::testing::Test {
     HostRecords host_;
 };
 
-TEST_F(CompanyTest, LoadsTheCalendarAndTheWorkedExampleStructure) {
+TEST_F(CompanyTest, LoadsTheCalendarAndTheReferenceStructure) {
     MessageRecorder recorder;
     std::memset(host_.company.companyNote, 'N', sizeof host_.company.companyNote);
     ASSERT_EQ(Load(""), 1);

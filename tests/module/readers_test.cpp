@@ -7,7 +7,7 @@
 #include <string>
 
 #include "company_fixture.h"
-#include "db/engine/dao.h"
+#include "db/engine/cdb.h"
 #include "db/field_readers.h"
 #include "db/ole_date.h"
 

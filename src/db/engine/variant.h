@@ -28,7 +28,7 @@ enum VarType : uint16_t {
     VT_BSTR = 8,   // text (Windows-1252 bytes)
     VT_BOOL = 11,  // yes/no
     VT_UI1 = 17,   // byte
-    // Added by the engine: long binary (OLE object) data, as DAO delivers it
+    // Added by the engine: long binary (OLE object) data, as the database delivers it
     // (VT_ARRAY | VT_UI1); the bytes are in strVal.  No reader accepts it.
     VT_ARRAY_UI1 = 0x2011,
 };

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "db/engine/cdb_exception.h"
-#include "db/engine/dao.h"
+#include "db/engine/cdb.h"
 #include "db/engine/sql_ast.h"
 
 namespace {

@@ -1,4 +1,4 @@
-// dao.h - the public interface of the database engine.
+// cdb.h - the public interface of the database engine.
 //
 // The converter reaches every database through these classes, in this order
 // of use: an engine object, its workspace 0, a database opened on it, and
@@ -17,8 +17,8 @@
 //
 // The engine knows nothing of accounting or of the host.
 
-#ifndef AAP_DB_ENGINE_DAO_H_
-#define AAP_DB_ENGINE_DAO_H_
+#ifndef AAP_DB_ENGINE_CDB_H_
+#define AAP_DB_ENGINE_CDB_H_
 
 #include <cstdint>
 #include <memory>
@@ -193,4 +193,4 @@ public:
 
 }  // namespace cdb
 
-#endif  // AAP_DB_ENGINE_DAO_H_
+#endif  // AAP_DB_ENGINE_CDB_H_

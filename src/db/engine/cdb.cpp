@@ -1,5 +1,5 @@
-// dao.cpp - the Cdb* handles over DatabaseImpl and RecordsetImpl.
-#include "db/engine/dao.h"
+// cdb.cpp - the Cdb* handles over DatabaseImpl and RecordsetImpl.
+#include "db/engine/cdb.h"
 
 #include "db/engine/engine_internal.h"
 
