@@ -84,7 +84,7 @@ const char* const kSession[] = {
 // ------------------------------------------------------------------ refused files
 
 class RefusedFiles : public ::testing::Test {
-protected:
+  protected:
     std::string OpenMessage(const std::string& path) {
         return Message([&] { OpenReadOnly(path); });
     }
@@ -116,8 +116,8 @@ TEST_F(RefusedFiles, TextFile) {
 
 TEST_F(RefusedFiles, TruncatedSqliteFiles) {
     std::string whole = ReadFile(DemoDb());
-    for (size_t keep : {size_t{20}, size_t{99}, size_t{100}, size_t{4096}, whole.size() / 2,
-                        whole.size() - 1}) {
+    for (size_t keep :
+         {size_t{20}, size_t{99}, size_t{100}, size_t{4096}, whole.size() / 2, whole.size() - 1}) {
         std::string path = dir_.File("cut-" + std::to_string(keep) + ".db");
         WriteFile(path, whole.substr(0, keep));
         std::string m = OpenMessage(path);
@@ -182,7 +182,8 @@ TEST_F(RefusedFiles, BadFilesNamedByIn) {
     WriteFile(dir_.File("notes.txt"), "not a database");
     CdbDatabase db = OpenReadOnly(DemoDb());
     for (const std::string& path : {dir_.File("missing.db"), dir_.Path(), dir_.File("notes.txt")}) {
-        std::string m = Message([&] { Open(db, "SELECT * FROM GL_JournalEntry IN \"" + path + "\""); });
+        std::string m =
+            Message([&] { Open(db, "SELECT * FROM GL_JournalEntry IN \"" + path + "\""); });
         EXPECT_TRUE(Has(m, "IN clause at position 31")) << m;
         EXPECT_TRUE(Has(m, path)) << m;
     }
@@ -244,12 +245,14 @@ void RunSession(const std::string& company, const std::string& scratchFolder) {
                      ("SELECT DISTINCTROW [Account], GL_SumBudgetBalances.FiscalYear, "
                       "Sum(GL_SumBudgetBalances.Amount) AS Amount FROM GL_SummaryCodeBlock INNER "
                       "JOIN GL_SumBudgetBalances ON GL_SummaryCodeBlock.RecordKey = "
-                      "GL_SumBudgetBalances.LinkPointer IN \"" + company +
+                      "GL_SumBudgetBalances.LinkPointer IN \"" +
+                      company +
                       "\" WHERE BudgetNumber = 1 GROUP BY [Account], "
                       "GL_SumBudgetBalances.FiscalYear")
                          .c_str());
-    CdbRecordset b = Open(s, "SELECT FiscalYear, Sum(Amount) AS T FROM Budget GROUP BY FiscalYear "
-                             "ORDER BY FiscalYear DESC");
+    CdbRecordset b = Open(s,
+                          "SELECT FiscalYear, Sum(Amount) AS T FROM Budget GROUP BY FiscalYear "
+                          "ORDER BY FiscalYear DESC");
     EXPECT_FALSE(Rows(b).empty());
     s.Close();
     ::unlink(scratch.c_str());
@@ -334,17 +337,16 @@ TEST(Scratch, CreateDatabaseIsExclusive) {
     TempDir dir;
     std::string path = dir.File("test.mdb");
     CdbDBEngine engine;
-    CdbDatabase db = engine.Workspaces[0].CreateDatabase(path.c_str(),
-                                                         ";LANGID=0x0409;CP=1252;COUNTRY=0", -1);
+    CdbDatabase db =
+        engine.Workspaces[0].CreateDatabase(path.c_str(), ";LANGID=0x0409;CP=1252;COUNTRY=0", -1);
     EXPECT_TRUE(db.IsOpen());
     std::string m = Message([&] { engine.Workspaces[0].CreateDatabase(path.c_str(), ""); });
     EXPECT_TRUE(Has(m, "already exists")) << m;
     db.Close();
     m = Message([&] { engine.Workspaces[0].CreateDatabase(path.c_str(), ""); });
     EXPECT_TRUE(Has(m, "already exists")) << m;
-    m = Message([&] {
-        engine.Workspaces[0].CreateDatabase(dir.File("no folder/test.mdb").c_str(), "");
-    });
+    m = Message(
+        [&] { engine.Workspaces[0].CreateDatabase(dir.File("no folder/test.mdb").c_str(), ""); });
     EXPECT_FALSE(m.empty());
     // A new database can be opened again (it is a SQLite file from the start).
     CdbDatabase again = engine.Workspaces[0].OpenDatabase(path.c_str(), false, true, nullptr);
@@ -358,7 +360,8 @@ TEST(Scratch, StoredQueries) {
     CdbDatabase db = engine.Workspaces[0].CreateDatabase(path.c_str(), "");
     std::string in = " IN \"" + DemoDb() + "\"";
     CdbQueryDef q = db.CreateQueryDef("Accounts", ("SELECT Account, AccountType AS Kind FROM "
-                                                   "Account" + in + " WHERE AccountType >= 50")
+                                                   "Account" +
+                                                   in + " WHERE AccountType >= 50")
                                                       .c_str());
     EXPECT_EQ(q.GetName(), "Accounts");
     // A query over a query, names compared without regard to case.
@@ -369,8 +372,8 @@ TEST(Scratch, StoredQueries) {
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(rows[0], (Strings{"I2:50", "I4:1"}));
     // Names already taken, bad SQL, a query that refers to itself.
-    EXPECT_TRUE(Has(Message([&] { db.CreateQueryDef("ACCOUNTS", "SELECT 1 FROM x"); }),
-                    "already exists"));
+    EXPECT_TRUE(
+        Has(Message([&] { db.CreateQueryDef("ACCOUNTS", "SELECT 1 FROM x"); }), "already exists"));
     std::string m = Message([&] { db.CreateQueryDef("Bad", "SELECT FROM Account"); });
     EXPECT_TRUE(Has(m, "position 8")) << m;
     db.CreateQueryDef("Loop", "SELECT * FROM Loop");
@@ -391,7 +394,7 @@ TEST(Scratch, StoredQueries) {
 // ------------------------------------------------------------------ movement
 
 class Movement : public ::testing::Test {
-protected:
+  protected:
     CdbDatabase db_ = OpenReadOnly(DemoDb());
 };
 
@@ -431,7 +434,8 @@ TEST_F(Movement, EmptyRecordset) {
 
 TEST_F(Movement, ManyRecordsetsInterleaved) {
     std::vector<CdbRecordset> all;
-    for (int i = 0; i < 40; ++i) all.push_back(Open(db_, "SELECT Account FROM Account ORDER BY Account"));
+    for (int i = 0; i < 40; ++i)
+        all.push_back(Open(db_, "SELECT Account FROM Account ORDER BY Account"));
     for (int step = 0; step < 31; ++step) {
         std::string expected = Show(all[0].GetField("Account"));
         for (auto& rs : all) {

@@ -46,7 +46,9 @@ TempDir::TempDir() {
     path_ = buf.data();
 }
 
-TempDir::~TempDir() { RemoveTree(path_); }
+TempDir::~TempDir() {
+    RemoveTree(path_);
+}
 
 std::string DataFile(const std::string& name) {
     return std::string(ENGINE_TEST_DATA_DIR) + "/engine/" + name;
@@ -75,8 +77,8 @@ std::vector<std::string> ListFolder(const std::string& path) {
 
 void ExecSql(const std::string& dbPath, const std::string& sql) {
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(dbPath.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                        nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(dbPath.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
         std::string msg = sqlite3_errmsg(db);
         sqlite3_close(db);
         throw std::runtime_error("cannot open " + dbPath + ": " + msg);
@@ -146,8 +148,12 @@ Fixtures& Shared() {
 }
 }  // namespace
 
-const std::string& DemoDb() { return Shared().demo; }
-const std::string& TypesDb() { return Shared().types; }
+const std::string& DemoDb() {
+    return Shared().demo;
+}
+const std::string& TypesDb() {
+    return Shared().types;
+}
 
 cdb::CdbDatabase OpenReadOnly(const std::string& path) {
     cdb::CdbDBEngine engine(false, true, nullptr, nullptr, nullptr, cdb::dbUseJet);
@@ -157,24 +163,33 @@ cdb::CdbDatabase OpenReadOnly(const std::string& path) {
 std::string Show(const cdb::COleVariant& v) {
     char buf[64];
     switch (v.vt) {
-        case cdb::VT_EMPTY: return "EMPTY";
-        case cdb::VT_NULL: return "NULL";
-        case cdb::VT_I2: return "I2:" + std::to_string(v.iVal);
-        case cdb::VT_I4: return "I4:" + std::to_string(v.lVal);
+        case cdb::VT_EMPTY:
+            return "EMPTY";
+        case cdb::VT_NULL:
+            return "NULL";
+        case cdb::VT_I2:
+            return "I2:" + std::to_string(v.iVal);
+        case cdb::VT_I4:
+            return "I4:" + std::to_string(v.lVal);
         case cdb::VT_R4:
             std::snprintf(buf, sizeof buf, "R4:%.9g", static_cast<double>(v.fltVal));
             return buf;
         case cdb::VT_R8:
             std::snprintf(buf, sizeof buf, "R8:%.17g", v.dblVal);
             return buf;
-        case cdb::VT_CY: return "CY:" + std::to_string(v.cyVal);
+        case cdb::VT_CY:
+            return "CY:" + std::to_string(v.cyVal);
         case cdb::VT_DATE:
             std::snprintf(buf, sizeof buf, "DATE:%.17g", v.date);
             return buf;
-        case cdb::VT_BSTR: return "BSTR:" + v.strVal;
-        case cdb::VT_BOOL: return v.boolVal ? "BOOL:1" : "BOOL:0";
-        case cdb::VT_UI1: return "UI1:" + std::to_string(v.bVal);
-        case cdb::VT_ARRAY_UI1: return "BIN:" + std::to_string(v.strVal.size());
+        case cdb::VT_BSTR:
+            return "BSTR:" + v.strVal;
+        case cdb::VT_BOOL:
+            return v.boolVal ? "BOOL:1" : "BOOL:0";
+        case cdb::VT_UI1:
+            return "UI1:" + std::to_string(v.bVal);
+        case cdb::VT_ARRAY_UI1:
+            return "BIN:" + std::to_string(v.strVal.size());
     }
     return "VT" + std::to_string(v.vt);
 }

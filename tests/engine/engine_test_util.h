@@ -12,7 +12,7 @@ namespace enginetest {
 
 // A fresh folder under $TMPDIR (or /tmp), removed with its contents.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -20,7 +20,7 @@ public:
     const std::string& Path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     std::string path_;
 };
 
@@ -49,8 +49,7 @@ std::string Show(const cdb::COleVariant& v);
 // Rows of plain SQLite SQL run with the sqlite3 library directly (the
 // oracle of the tests): each value as sqlite3_column_text gives it, NULL as
 // "NULL".
-std::vector<std::vector<std::string>> SqliteRows(const std::string& dbPath,
-                                                 const std::string& sql);
+std::vector<std::vector<std::string>> SqliteRows(const std::string& dbPath, const std::string& sql);
 
 // The field names of a recordset.
 std::vector<std::string> Names(cdb::CdbRecordset& rs);

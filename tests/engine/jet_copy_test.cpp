@@ -49,7 +49,7 @@ std::string Upper(std::string s) {
 }
 
 class FakeLoader : public jet::JetTableLoader {
-public:
+  public:
     explicit FakeLoader(std::string source) : source_(std::move(source)) {
         sqlite3* src = OpenSource();
         sqlite3_stmt* st = nullptr;
@@ -115,7 +115,7 @@ public:
         Exec(db, "RELEASE load");
     }
 
-private:
+  private:
     sqlite3* OpenSource() {
         sqlite3* src = nullptr;
         if (sqlite3_open_v2(source_.c_str(), &src, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
@@ -148,7 +148,7 @@ void WriteFakeJet(const std::string& path, const std::string& source) {
 }
 
 class JetCopy : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         enginetest::DemoDb();  // built now, before TMPDIR points at a test's folder
         internal::SetJetLoaderFactoryForTesting([](const std::string& path) {
@@ -266,19 +266,21 @@ std::string UnionSql(const std::string& path) {
         p.push_back(c);
         if (c == '"') p.push_back('"');
     }
-    const std::string cond = "(FiscalYear = 1997 AND BudgetNumber = 3) OR (FiscalYear = 1998 AND "
-                             "BudgetNumber = 2)";
+    const std::string cond =
+        "(FiscalYear = 1997 AND BudgetNumber = 3) OR (FiscalYear = 1998 AND "
+        "BudgetNumber = 2)";
     return "SELECT DISTINCTROW [Account], [Fund], GL_SumBudgetBalances.FiscalYear, "
            "GL_SumBudgetBalances.PeriodNumber, Sum(GL_SumBudgetBalances.Amount) AS Amount, Sum(0) "
            "AS Quantity FROM GL_SummaryCodeBlock INNER JOIN GL_SumBudgetBalances ON "
-           "GL_SummaryCodeBlock.RecordKey = GL_SumBudgetBalances.LinkPointer IN \"" + p +
-           "\" WHERE " + cond +
+           "GL_SummaryCodeBlock.RecordKey = GL_SumBudgetBalances.LinkPointer IN \"" +
+           p + "\" WHERE " + cond +
            " GROUP BY [Account], [Fund], GL_SumBudgetBalances.FiscalYear, "
            "GL_SumBudgetBalances.PeriodNumber UNION SELECT DISTINCTROW [Account], [Fund], "
            "GL_SumBudgetQuantities.FiscalYear, GL_SumBudgetQuantities.PeriodNumber, Sum(0) AS "
            "Amount, Sum(GL_SumBudgetQuantities.Quantity) AS Quantity FROM GL_SummaryCodeBlock "
            "INNER JOIN GL_SumBudgetQuantities ON GL_SummaryCodeBlock.RecordKey = "
-           "GL_SumBudgetQuantities.LinkPointer IN \"" + p + "\" WHERE " + cond +
+           "GL_SumBudgetQuantities.LinkPointer IN \"" +
+           p + "\" WHERE " + cond +
            " GROUP BY [Account], [Fund], GL_SumBudgetQuantities.FiscalYear, "
            "GL_SumBudgetQuantities.PeriodNumber;";
 }

@@ -31,9 +31,9 @@ bool HaveFixtures() {
            ::stat(Fixture("types/types.mdb").c_str(), &st) == 0;
 }
 
-#define REQUIRE_FIXTURES()                                                       \
-    if (!HaveFixtures()) GTEST_SKIP() << "shared fixtures not found at "         \
-                                      << ENGINE_SHARED_FIXTURES_DIR
+#define REQUIRE_FIXTURES() \
+    if (!HaveFixtures())   \
+    GTEST_SKIP() << "shared fixtures not found at " << ENGINE_SHARED_FIXTURES_DIR
 
 const char* const kDemoQueries[] = {
     "SELECT * FROM GL_ControlInformation",
@@ -80,8 +80,8 @@ TEST(JetFiles, DemoMdbGivesWhatItsSqliteTwinGives) {
         EXPECT_FALSE(ra.empty()) << sql;
         EXPECT_EQ(ra, Rows(b)) << sql;
     }
-    CdbRecordset t = jet.OpenRecordset("GL_ControlInformation", dbOpenTable, dbReadOnly,
-                                       dbDefaultLock);
+    CdbRecordset t =
+        jet.OpenRecordset("GL_ControlInformation", dbOpenTable, dbReadOnly, dbDefaultLock);
     EXPECT_EQ(t.GetRecordCount(), 1);
     EXPECT_EQ(enginetest::Show(t.GetField("FiscalYear")), "I2:1997");
 }
@@ -107,20 +107,22 @@ TEST(JetFiles, TypesMdbGivesWhatItsSqliteTwinGives) {
 TEST(JetFiles, BudgetUnionReadsAJetCompanyThroughIn) {
     REQUIRE_FIXTURES();
     TempDir dir;
-    const std::string cond = "(FiscalYear = 1997 AND BudgetNumber = 3) OR (FiscalYear = 1998 AND "
-                             "BudgetNumber = 2)";
+    const std::string cond =
+        "(FiscalYear = 1997 AND BudgetNumber = 3) OR (FiscalYear = 1998 AND "
+        "BudgetNumber = 2)";
     auto unionSql = [&](const std::string& path) {
         return "SELECT DISTINCTROW [Account], [Fund], GL_SumBudgetBalances.FiscalYear, "
                "GL_SumBudgetBalances.PeriodNumber, Sum(GL_SumBudgetBalances.Amount) AS Amount, "
                "Sum(0) AS Quantity FROM GL_SummaryCodeBlock INNER JOIN GL_SumBudgetBalances ON "
-               "GL_SummaryCodeBlock.RecordKey = GL_SumBudgetBalances.LinkPointer IN \"" + path +
-               "\" WHERE " + cond +
+               "GL_SummaryCodeBlock.RecordKey = GL_SumBudgetBalances.LinkPointer IN \"" +
+               path + "\" WHERE " + cond +
                " GROUP BY [Account], [Fund], GL_SumBudgetBalances.FiscalYear, "
                "GL_SumBudgetBalances.PeriodNumber UNION SELECT DISTINCTROW [Account], [Fund], "
                "GL_SumBudgetQuantities.FiscalYear, GL_SumBudgetQuantities.PeriodNumber, Sum(0) AS "
                "Amount, Sum(GL_SumBudgetQuantities.Quantity) AS Quantity FROM GL_SummaryCodeBlock "
                "INNER JOIN GL_SumBudgetQuantities ON GL_SummaryCodeBlock.RecordKey = "
-               "GL_SumBudgetQuantities.LinkPointer IN \"" + path + "\" WHERE " + cond +
+               "GL_SumBudgetQuantities.LinkPointer IN \"" +
+               path + "\" WHERE " + cond +
                " GROUP BY [Account], [Fund], GL_SumBudgetQuantities.FiscalYear, "
                "GL_SumBudgetQuantities.PeriodNumber;";
     };

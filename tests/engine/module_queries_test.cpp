@@ -1,8 +1,7 @@
 // module_queries_test.cpp - every SQL text the module issues (company load,
-// account parts, budget consolidation), formatted with sample values, on the demo company built from
-// tests/data/engine/demo.sql: rows, order, column names and variant types.
-// Expected rows come from the demo's README and from plain SQLite queries
-// run on the same file (the oracle).
+// account parts, budget consolidation), formatted with sample values, on the demo company built
+// from tests/data/engine/demo.sql: rows, order, column names and variant types. Expected rows come
+// from the demo's README and from plain SQLite queries run on the same file (the oracle).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -101,7 +100,7 @@ std::string InPath(const std::string& path) {
 }
 
 class ModuleQueries : public ::testing::Test {
-protected:
+  protected:
     CdbRecordset Open(const std::string& sql, int type = dbOpenDynaset) {
         return db_.OpenRecordset(sql.c_str(), type, dbReadOnly, dbDefaultLock);
     }
@@ -123,7 +122,8 @@ Strings TypesOf(CdbRecordset& rs) {
 
 TEST_F(ModuleQueries, ControlInformationAsTableTypeRecordset) {
     CdbRecordset rs = Open("GL_ControlInformation", dbOpenTable);
-    EXPECT_EQ(Names(rs), (Strings{"CompanyName", "FiscalYear", "NumberOfPeriods", "CurrentGLPeriod"}));
+    EXPECT_EQ(Names(rs),
+              (Strings{"CompanyName", "FiscalYear", "NumberOfPeriods", "CurrentGLPeriod"}));
     ASSERT_FALSE(rs.GetEOF());
     EXPECT_EQ(rs.GetRecordCount(), 1);
     EXPECT_EQ(Show(rs.GetField("CompanyName")), "BSTR:Harrow Valley Arts Alliance");
@@ -199,10 +199,10 @@ TEST_F(ModuleQueries, OpeningBalancesJoin) {
 
 TEST_F(ModuleQueries, EntriesFromFiscal1997Period5) {
     CdbRecordset rs = Open(Format(kEntrySql, 1997, 1997, 5));
-    EXPECT_EQ(Names(rs), (Strings{"Batch", "Entry", "FiscalYear", "PeriodNumber",
-                                  "UpdateBeginningBalance", "EntryDateStamp", "SourceCode",
-                                  "ApplyToYear", "ApplyToPeriod", "TransactionDate",
-                                  "PrimaryReference", "Explanation"}));
+    EXPECT_EQ(Names(rs),
+              (Strings{"Batch", "Entry", "FiscalYear", "PeriodNumber", "UpdateBeginningBalance",
+                       "EntryDateStamp", "SourceCode", "ApplyToYear", "ApplyToPeriod",
+                       "TransactionDate", "PrimaryReference", "Explanation"}));
     ASSERT_FALSE(rs.GetEOF());
     EXPECT_GE(rs.GetRecordCount(), 1);
     EXPECT_EQ(TypesOf(rs), (Strings{"I4", "I4", "I2", "I2", "BOOL", "DATE", "BSTR", "I2", "I2",
@@ -227,10 +227,11 @@ TEST_F(ModuleQueries, EntriesFromFiscal1997Period5) {
     EXPECT_TRUE(sawNoStamp);
     ASSERT_EQ(keys.size(), 25u);
     for (size_t i = 1; i < keys.size(); ++i) EXPECT_LT(keys[i - 1], keys[i]);
-    auto oracle = SqliteRows(DemoDb(),
-                             "SELECT Batch, Entry FROM GL_JournalEntry WHERE UpdateBeginningBalance "
-                             "= 0 AND (FiscalYear > 1997 OR (FiscalYear = 1997 AND PeriodNumber >= "
-                             "5)) ORDER BY Batch, Entry");
+    auto oracle =
+        SqliteRows(DemoDb(),
+                   "SELECT Batch, Entry FROM GL_JournalEntry WHERE UpdateBeginningBalance "
+                   "= 0 AND (FiscalYear > 1997 OR (FiscalYear = 1997 AND PeriodNumber >= "
+                   "5)) ORDER BY Batch, Entry");
     ASSERT_EQ(oracle.size(), keys.size());
     for (size_t i = 0; i < keys.size(); ++i) {
         EXPECT_EQ(std::to_string(keys[i].first), oracle[i][0]);
@@ -334,9 +335,9 @@ TEST_F(ModuleQueries, PartTableQueries) {
         EXPECT_EQ(Names(rs), c.names) << c.sql;
         Strings codes;
         for (auto& r : Rows(rs)) codes.push_back(r[0].substr(5));
-        auto oracle = SqliteRows(DemoDb(), std::string("SELECT ") + "\"" + c.names[0] +
-                                               "\" FROM \"" + c.names[0] +
-                                               "\" ORDER BY 1 COLLATE NOCASE");
+        auto oracle =
+            SqliteRows(DemoDb(), std::string("SELECT ") + "\"" + c.names[0] + "\" FROM \"" +
+                                     c.names[0] + "\" ORDER BY 1 COLLATE NOCASE");
         Strings expected;
         for (auto& r : oracle) expected.push_back(r[0]);
         EXPECT_EQ(codes, expected) << c.sql;
@@ -347,9 +348,9 @@ TEST_F(ModuleQueries, PartTableQueries) {
 }
 
 TEST_F(ModuleQueries, PrimeQueryJoinedWithItsDerivedPart) {
-    CdbRecordset rs =
-        Open("SELECT * FROM [Account],[Dept] WHERE [Account].[Dept] = [Dept].[Dept] ORDER BY "
-             "[Account];");
+    CdbRecordset rs = Open(
+        "SELECT * FROM [Account],[Dept] WHERE [Account].[Dept] = [Dept].[Dept] ORDER BY "
+        "[Account];");
     EXPECT_EQ(Names(rs),
               (Strings{"Account", "Account.Description", "Account.BriefDescription",
                        "Account.Status", "AccountType", "Account.Dept", "Dept.Dept",
@@ -403,12 +404,11 @@ TEST(ModuleQueriesTwoDerived, PrimeQueryJoinedWithTwoDerivedParts) {
         "SELECT * FROM [Account],[Dept],[Loc] WHERE [Account].[Dept] = [Dept].[Dept] AND "
         "[Account].[Loc] = [Loc].[Loc] ORDER BY [Account];",
         dbOpenDynaset, dbReadOnly, dbDefaultLock);
-    EXPECT_EQ(Names(rs),
-              (Strings{"Account", "Account.Description", "Account.BriefDescription",
-                       "Account.Status", "AccountType", "Account.Dept", "Account.Loc",
-                       "Dept.Dept", "Dept.Description", "Dept.BriefDescription", "Dept.Status",
-                       "Region", "Loc.Loc", "Loc.Description", "Loc.BriefDescription",
-                       "Loc.Status", "Site"}));
+    EXPECT_EQ(Names(rs), (Strings{"Account", "Account.Description", "Account.BriefDescription",
+                                  "Account.Status", "AccountType", "Account.Dept", "Account.Loc",
+                                  "Dept.Dept", "Dept.Description", "Dept.BriefDescription",
+                                  "Dept.Status", "Region", "Loc.Loc", "Loc.Description",
+                                  "Loc.BriefDescription", "Loc.Status", "Site"}));
     ASSERT_FALSE(rs.GetEOF());
     EXPECT_EQ(Show(rs.GetField("Account.Loc")), "BSTR:HQ");
     EXPECT_EQ(Show(rs.GetField("Site")), "BSTR:S1");
@@ -454,7 +454,8 @@ struct BudgetKey {
     std::string account, fund;
     int year, period;
     bool operator<(const BudgetKey& o) const {
-        return std::tie(account, fund, year, period) < std::tie(o.account, o.fund, o.year, o.period);
+        return std::tie(account, fund, year, period) <
+               std::tie(o.account, o.fund, o.year, o.period);
     }
 };
 
@@ -464,13 +465,16 @@ std::map<BudgetKey, std::pair<double, double>> OracleBudget(const std::string& d
                                                             const std::string& cond) {
     std::map<BudgetKey, std::pair<double, double>> m;
     auto rows = SqliteRows(
-        db, "SELECT Account, Fund, FiscalYear, PeriodNumber, sum(a), sum(q) FROM ("
-            "SELECT s.Account, s.Fund, b.FiscalYear, b.PeriodNumber, b.Amount AS a, 0 AS q "
-            "FROM GL_SummaryCodeBlock s JOIN GL_SumBudgetBalances b ON s.RecordKey = "
-            "b.LinkPointer WHERE " + cond +
+        db,
+        "SELECT Account, Fund, FiscalYear, PeriodNumber, sum(a), sum(q) FROM ("
+        "SELECT s.Account, s.Fund, b.FiscalYear, b.PeriodNumber, b.Amount AS a, 0 AS q "
+        "FROM GL_SummaryCodeBlock s JOIN GL_SumBudgetBalances b ON s.RecordKey = "
+        "b.LinkPointer WHERE " +
+            cond +
             " UNION ALL SELECT s.Account, s.Fund, b.FiscalYear, b.PeriodNumber, 0, b.Quantity "
             "FROM GL_SummaryCodeBlock s JOIN GL_SumBudgetQuantities b ON s.RecordKey = "
-            "b.LinkPointer WHERE " + cond + ") GROUP BY 1, 2, 3, 4");
+            "b.LinkPointer WHERE " +
+            cond + ") GROUP BY 1, 2, 3, 4");
     for (auto& r : rows) {
         m[BudgetKey{r[0], r[1], std::stoi(r[2]), std::stoi(r[3])}] = {std::stod(r[4]),
                                                                       std::stod(r[5])};
@@ -489,20 +493,21 @@ TEST(BudgetConsolidation, StoredUnionOverACompanyPathWithQuotesAndSpaces) {
     std::string scratch = dir.File("test.mdb");
 
     CdbDBEngine engine(false, true, nullptr, nullptr, nullptr, dbUseJet);
-    CdbDatabase companyDb = engine.Workspaces[0].OpenDatabase(company.c_str(), false, true, nullptr);
+    CdbDatabase companyDb =
+        engine.Workspaces[0].OpenDatabase(company.c_str(), false, true, nullptr);
     // Step 3: the year's budget number is the higher maximum: 1997 -> 3, 1998 -> 2.
-    const std::string cond = "(FiscalYear = 1997 AND BudgetNumber = 3) OR (FiscalYear = 1998 AND "
-                             "BudgetNumber = 2)";
-    CdbDatabase scratchDb =
-        engine.Workspaces[0].CreateDatabase(scratch.c_str(), ";LANGID=0x0409;CP=1252;COUNTRY=0", -1);
+    const std::string cond =
+        "(FiscalYear = 1997 AND BudgetNumber = 3) OR (FiscalYear = 1998 AND "
+        "BudgetNumber = 2)";
+    CdbDatabase scratchDb = engine.Workspaces[0].CreateDatabase(
+        scratch.c_str(), ";LANGID=0x0409;CP=1252;COUNTRY=0", -1);
     const std::string cols = "[Account], [Fund], ";
     const std::string path = InPath(company);
-    std::string unionSql =
-        Fill(kUnionTemplate, {cols, path, cond, cols, cols, path, cond, cols});
+    std::string unionSql = Fill(kUnionTemplate, {cols, path, cond, cols, cols, path, cond, cols});
     scratchDb.CreateQueryDef("Budget", unionSql.c_str());
     std::string totals = Fill(kTotalsTemplate, {cols, cols});
-    CdbRecordset rs = scratchDb.OpenRecordset(totals.c_str(), dbOpenDynaset, dbReadOnly,
-                                              dbDefaultLock);
+    CdbRecordset rs =
+        scratchDb.OpenRecordset(totals.c_str(), dbOpenDynaset, dbReadOnly, dbDefaultLock);
     EXPECT_EQ(Names(rs), (Strings{"Account", "Fund", "FiscalYear", "PeriodNumber", "SumOfAmount",
                                   "SumOfQuantity"}));
     ASSERT_FALSE(rs.GetEOF());
@@ -541,7 +546,8 @@ TEST(BudgetConsolidation, StoredUnionOverACompanyPathWithQuotesAndSpaces) {
     rs.Close();
     scratchDb.Close();
     CdbDatabase again = engine.Workspaces[0].OpenDatabase(scratch.c_str(), false, true, nullptr);
-    CdbRecordset rs2 = again.OpenRecordset(totals.c_str(), dbOpenDynaset, dbReadOnly, dbDefaultLock);
+    CdbRecordset rs2 =
+        again.OpenRecordset(totals.c_str(), dbOpenDynaset, dbReadOnly, dbDefaultLock);
     EXPECT_EQ(Rows(rs2).size(), oracle.size());
     again.Close();
     companyDb.Close();
@@ -557,17 +563,19 @@ TEST(BudgetConsolidation, WithoutBaseParts) {
     CdbDatabase scratchDb = engine.Workspaces[0].CreateDatabase(dir.File("test.mdb").c_str(),
                                                                 ";LANGID=0x0409;CP=1252;COUNTRY=0");
     const std::string cond = "(FiscalYear = 1998 AND BudgetNumber = 2)";
-    scratchDb.CreateQueryDef("Budget",
-                             Fill(kUnionTemplate, {"", company, cond, "", "", company, cond, ""})
-                                 .c_str());
+    scratchDb.CreateQueryDef(
+        "Budget", Fill(kUnionTemplate, {"", company, cond, "", "", company, cond, ""}).c_str());
     CdbRecordset rs = scratchDb.OpenRecordset(Fill(kTotalsTemplate, {"", ""}).c_str(),
                                               dbOpenDynaset, dbReadOnly, dbDefaultLock);
     EXPECT_EQ(Names(rs), (Strings{"FiscalYear", "PeriodNumber", "SumOfAmount", "SumOfQuantity"}));
-    auto periods = SqliteRows(company,
-                              "SELECT DISTINCT FiscalYear, PeriodNumber FROM (SELECT FiscalYear, "
-                              "PeriodNumber FROM GL_SumBudgetBalances WHERE " + cond +
-                              " UNION SELECT FiscalYear, PeriodNumber FROM GL_SumBudgetQuantities "
-                              "WHERE " + cond + ") ORDER BY 1, 2");
+    auto periods =
+        SqliteRows(company,
+                   "SELECT DISTINCT FiscalYear, PeriodNumber FROM (SELECT FiscalYear, "
+                   "PeriodNumber FROM GL_SumBudgetBalances WHERE " +
+                       cond +
+                       " UNION SELECT FiscalYear, PeriodNumber FROM GL_SumBudgetQuantities "
+                       "WHERE " +
+                       cond + ") ORDER BY 1, 2");
     auto rows = Rows(rs);
     ASSERT_EQ(rows.size(), periods.size());
     for (size_t i = 0; i < rows.size(); ++i) {

@@ -113,8 +113,9 @@ TEST(Parser, AndBindsTighterThanOr) {
 }
 
 TEST(Parser, ParenthesisedJoins) {
-    Query q = Parse("SELECT * FROM (a INNER JOIN b ON (a.x = b.x) AND (a.y = b.y)) INNER JOIN "
-                    "(c INNER JOIN d ON c.k = d.k) ON b.z = c.z, e AS f");
+    Query q = Parse(
+        "SELECT * FROM (a INNER JOIN b ON (a.x = b.x) AND (a.y = b.y)) INNER JOIN "
+        "(c INNER JOIN d ON c.k = d.k) ON b.z = c.z, e AS f");
     ASSERT_EQ(q.cores[0].from.size(), 2u);
     const TableRef& j = *q.cores[0].from[0];
     EXPECT_EQ(j.kind, TableRef::Kind::Join);
@@ -124,7 +125,8 @@ TEST(Parser, ParenthesisedJoins) {
 }
 
 TEST(Parser, UnionAllAndTrailingSemicolon) {
-    Query q = Parse("SELECT a FROM t UNION ALL SELECT b FROM u UNION SELECT c FROM v ORDER BY a;  ");
+    Query q =
+        Parse("SELECT a FROM t UNION ALL SELECT b FROM u UNION SELECT c FROM v ORDER BY a;  ");
     EXPECT_EQ(q.cores.size(), 3u);
     EXPECT_EQ(q.unionAll, (std::vector<bool>{true, false}));
     EXPECT_EQ(q.orderBy.size(), 1u);
@@ -179,8 +181,8 @@ TEST(ParserErrors, NameTheTokenAndItsPosition) {
 }
 
 TEST(ParserErrors, DeepNestingIsRefusedNotACrash) {
-    std::string deep = "SELECT " + std::string(100000, '(') + "a" + std::string(100000, ')') +
-                       " FROM t";
+    std::string deep =
+        "SELECT " + std::string(100000, '(') + "a" + std::string(100000, ')') + " FROM t";
     EXPECT_TRUE(Has(Error(deep), "nested too deeply"));
     std::string nots = "SELECT * FROM t WHERE ";
     for (int i = 0; i < 50000; ++i) nots += "NOT ";

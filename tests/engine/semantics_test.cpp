@@ -34,7 +34,7 @@ std::string U(const char* cp1252) {
 }
 
 class Semantics : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         dir_ = new TempDir;
         path_ = dir_->File("semantics.db");
@@ -55,16 +55,19 @@ protected:
             "INSERT INTO Odd VALUES (2, 'text', 'more', '1997-07-01', 1e20, -1, 4.5, 'yes');"
             "CREATE TABLE Words (W TEXT(20), N LONG);"
             "INSERT INTO Words VALUES ('abc', 1), ('ABC', 2), ('b', 3), ('a', 4), ('Z', 5),"
-            "  ('" + U("\xE9t\xE9") + "', 6), ('" + U("\xC9T\xC9") + "', 7), ('e', 8), ('" +
-                U("\xE9" "a") + "', 9), ('eb', 10);"
-            "CREATE TABLE Money (C CURRENCY);"
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
-            "  INSERT INTO Money SELECT 0.1 FROM n;"
-            "INSERT INTO Money VALUES (0.0001), (12.3456);"
-            "CREATE TABLE Parent (Id LONG, Name TEXT(10));"
-            "INSERT INTO Parent VALUES (1, 'one'), (2, 'two'), (3, 'three'), (3, 'three');"
-            "CREATE TABLE Child (ParentId LONG, Tag TEXT(10));"
-            "INSERT INTO Child VALUES (1, 'a'), (1, 'b'), (2, 'c'), (3, 'd');");
+            "  ('" +
+                U("\xE9t\xE9") + "', 6), ('" + U("\xC9T\xC9") + "', 7), ('e', 8), ('" +
+                U("\xE9"
+                  "a") +
+                "', 9), ('eb', 10);"
+                "CREATE TABLE Money (C CURRENCY);"
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
+                "  INSERT INTO Money SELECT 0.1 FROM n;"
+                "INSERT INTO Money VALUES (0.0001), (12.3456);"
+                "CREATE TABLE Parent (Id LONG, Name TEXT(10));"
+                "INSERT INTO Parent VALUES (1, 'one'), (2, 'two'), (3, 'three'), (3, 'three');"
+                "CREATE TABLE Child (ParentId LONG, Tag TEXT(10));"
+                "INSERT INTO Child VALUES (1, 'a'), (1, 'b'), (2, 'c'), (3, 'd');");
     }
     static void TearDownTestSuite() {
         delete dir_;
@@ -102,10 +105,11 @@ std::string Semantics::path_;
 
 TEST_F(Semantics, DeclaredTypesAndSynonyms) {
     EXPECT_EQ(First("SELECT * FROM T WHERE Id = 1"),
-              (Strings{"I4:1", "I2:5", "I4:7", "CY:1000", "R8:2.5", "R4:1.5", "DATE:35612",
-                       "BSTR:abc", "BSTR:memo", "BOOL:1", "UI1:200", "I2:3", "I4:4", "I4:6",
-                       "R8:1.25", "R8:2.75", "CY:123456", "DATE:35613", "DATE:35614.5",
-                       "BSTR:vc", "BSTR:ch", "BOOL:0", "BOOL:1", "BSTR:x", "BIN:2"}));
+              (Strings{"I4:1",    "I2:5",       "I4:7",       "CY:1000",      "R8:2.5",
+                       "R4:1.5",  "DATE:35612", "BSTR:abc",   "BSTR:memo",    "BOOL:1",
+                       "UI1:200", "I2:3",       "I4:4",       "I4:6",         "R8:1.25",
+                       "R8:2.75", "CY:123456",  "DATE:35613", "DATE:35614.5", "BSTR:vc",
+                       "BSTR:ch", "BOOL:0",     "BOOL:1",     "BSTR:x",       "BIN:2"}));
     CdbRecordset rs = Open("SELECT * FROM T");
     CdbFields f = rs.Fields();
     EXPECT_EQ(f["S"].GetType(), VT_I2);
@@ -152,8 +156,8 @@ TEST_F(Semantics, LiteralsAndArithmetic) {
     EXPECT_EQ(First("SELECT 100 + S, S + S, L / 2, D * 2, C + 1, C * 2, C * C, C + D, -S, "
                     "Y + Y, Dt + 1, B + B FROM T WHERE Id = 1"),
               (Strings{"I4:105", "I2:10", "R8:3.5", "R8:5", "CY:11000", "CY:2000", "CY:100",
-                       "R8:2.6000000000000001", "I2:-5", "I2:400" /* a byte sum that does not fit */,
-                       "DATE:35613", "I2:2"}));
+                       "R8:2.6000000000000001", "I2:-5",
+                       "I2:400" /* a byte sum that does not fit */, "DATE:35613", "I2:2"}));
     EXPECT_EQ(First("SELECT 'a' & Null & 1, Tx + 'd', Tx & S FROM T WHERE Id = 1"),
               (Strings{"BSTR:a1", "BSTR:abcd", "BSTR:abc5"}));
 }
@@ -201,7 +205,9 @@ TEST_F(Semantics, TextComparesWithoutRegardToCase) {
 
 TEST_F(Semantics, TextSortsWithoutRegardToCaseAccentsWithTheirLetter) {
     EXPECT_EQ(Column("SELECT W FROM Words ORDER BY W, N"),
-              (Strings{"BSTR:a", "BSTR:abc", "BSTR:ABC", "BSTR:b", "BSTR:e", "BSTR:\xE9" "a",
+              (Strings{"BSTR:a", "BSTR:abc", "BSTR:ABC", "BSTR:b", "BSTR:e",
+                       "BSTR:\xE9"
+                       "a",
                        "BSTR:eb", "BSTR:\xE9t\xE9", "BSTR:\xC9T\xC9", "BSTR:Z"}));
     EXPECT_EQ(Column("SELECT W FROM Words ORDER BY W DESC, N")[0], "BSTR:Z");
 }
@@ -217,16 +223,18 @@ TEST_F(Semantics, TextGroupsAndDistinctWithoutRegardToCase) {
 }
 
 TEST_F(Semantics, ColumnNames) {
-    CdbRecordset rs = Open("SELECT S, T.L, S + 1, Sum(0) AS Zero, [Tx] AS [My Name], Count(*) "
-                           "FROM T GROUP BY S, T.L, Tx");
+    CdbRecordset rs = Open(
+        "SELECT S, T.L, S + 1, Sum(0) AS Zero, [Tx] AS [My Name], Count(*) "
+        "FROM T GROUP BY S, T.L, Tx");
     EXPECT_EQ(Names(rs), (Strings{"S", "L", "Expr1000", "Zero", "My Name", "Expr1001"}));
     CdbRecordset join = Open("SELECT T.Id, Odd.Id, Odd.S FROM T, Odd WHERE T.Id = Odd.Id");
     EXPECT_EQ(Names(join), (Strings{"T.Id", "Odd.Id", "S"}));
     EXPECT_EQ(Show(join.GetField("odd.s")), "I4:70000");
     EXPECT_EQ(Show(join.GetField("ODD.ID")), "I4:1");
     EXPECT_THROW(join.GetField("Id"), CdbException);
-    CdbRecordset alias = Open("SELECT a.Id, b.Tag FROM Parent AS a INNER JOIN Child AS b ON "
-                              "a.Id = b.ParentId ORDER BY b.Tag");
+    CdbRecordset alias = Open(
+        "SELECT a.Id, b.Tag FROM Parent AS a INNER JOIN Child AS b ON "
+        "a.Id = b.ParentId ORDER BY b.Tag");
     EXPECT_EQ(Names(alias), (Strings{"Id", "Tag"}));
     EXPECT_EQ(Show(alias.GetField("a.Id")), "I4:1");
 }
@@ -248,7 +256,8 @@ TEST_F(Semantics, FieldLookupFailsWithTheListOfFields) {
 }
 
 TEST_F(Semantics, DistinctRowKeepsOneRowPerRowOfTheSelectedTables) {
-    const char* join = "FROM Parent INNER JOIN Child ON Parent.Id = Child.ParentId ORDER BY Parent.Id";
+    const char* join =
+        "FROM Parent INNER JOIN Child ON Parent.Id = Child.ParentId ORDER BY Parent.Id";
     EXPECT_EQ(Column(std::string("SELECT Parent.Id ") + join).size(), 5u);
     // Parent 1 has two children: one row.  The two equal rows of parent 3
     // are two rows of Parent: both stay (DISTINCT would merge them).
@@ -282,9 +291,9 @@ TEST_F(Semantics, GroupingRules) {
 }
 
 TEST_F(Semantics, UnionOrderByNamesAColumnOfTheResult) {
-    EXPECT_EQ(Column("SELECT Tag AS X FROM Child UNION SELECT Name FROM Parent ORDER BY X DESC"),
-              (Strings{"BSTR:two", "BSTR:three", "BSTR:one", "BSTR:d", "BSTR:c", "BSTR:b",
-                       "BSTR:a"}));
+    EXPECT_EQ(
+        Column("SELECT Tag AS X FROM Child UNION SELECT Name FROM Parent ORDER BY X DESC"),
+        (Strings{"BSTR:two", "BSTR:three", "BSTR:one", "BSTR:d", "BSTR:c", "BSTR:b", "BSTR:a"}));
     EXPECT_THROW(Open("SELECT Tag FROM Child UNION SELECT Name FROM Parent ORDER BY Nope"),
                  CdbException);
     EXPECT_THROW(Open("SELECT Tag, ParentId FROM Child UNION SELECT Name FROM Parent"),

@@ -36,18 +36,23 @@ TEST(Cp1252, EveryByteRoundTrips) {
 }
 
 TEST(Cp1252, CharactersBeyondLatin1) {
-    EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");           // euro sign
-    EXPECT_EQ(Utf8ToCp1252("\xE2\x80\x93"), "\x96");           // en dash
-    EXPECT_EQ(Utf8ToCp1252("\xE2\x80\x9C" "q" "\xE2\x80\x9D"), "\x93q\x94");
-    EXPECT_EQ(Utf8ToCp1252("M\xC3\xBCller"), "M\xFCller");    // Müller
+    EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");  // euro sign
+    EXPECT_EQ(Utf8ToCp1252("\xE2\x80\x93"), "\x96");  // en dash
+    EXPECT_EQ(Utf8ToCp1252("\xE2\x80\x9C"
+                           "q"
+                           "\xE2\x80\x9D"),
+              "\x93q\x94");
+    EXPECT_EQ(Utf8ToCp1252("M\xC3\xBCller"), "M\xFCller");  // Müller
 }
 
 TEST(Cp1252, WithoutAWindows1252FormBecomesQuestionMark) {
-    EXPECT_EQ(Utf8ToCp1252("a\xE4\xB8\xAD" "b"), "a?b");        // a CJK character
-    EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x98\x80"), "?");          // an emoji: one character
-    EXPECT_EQ(Utf8ToCp1252("x\xFFy"), "x?y");                  // not UTF-8 at all
-    EXPECT_EQ(Utf8ToCp1252("\xC3"), "?");                      // cut short
-    EXPECT_EQ(Utf8ToCp1252("\xC2\x85"), "?");                  // a C1 control Windows-1252 lacks
+    EXPECT_EQ(Utf8ToCp1252("a\xE4\xB8\xAD"
+                           "b"),
+              "a?b");                                  // a CJK character
+    EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x98\x80"), "?");  // an emoji: one character
+    EXPECT_EQ(Utf8ToCp1252("x\xFFy"), "x?y");          // not UTF-8 at all
+    EXPECT_EQ(Utf8ToCp1252("\xC3"), "?");              // cut short
+    EXPECT_EQ(Utf8ToCp1252("\xC2\x85"), "?");          // a C1 control Windows-1252 lacks
 }
 
 TEST(Cp1252, ZeroBytesAreKept) {
@@ -66,27 +71,62 @@ TEST(JetTextOrder, IgnoresCase) {
 }
 
 TEST(JetTextOrder, IgnoresCaseOfAccentedLetters) {
-    EXPECT_EQ(Cmp("\xE9t\xE9", "\xC9T\xC9"), 0);      // été = ÉTÉ
-    EXPECT_EQ(Cmp("m\xFCller", "M\xDCLLER"), 0);      // müller = MÜLLER
-    EXPECT_EQ(Cmp("\xE6", "\xC6"), 0);                // æ = Æ
-    EXPECT_EQ(Cmp("\x9A", "\x8A"), 0);                // š = Š
-    EXPECT_EQ(Cmp("\xFF", "\x9F"), 0);                // ÿ = Ÿ
-    EXPECT_EQ(Cmp("\x9C", "\x8C"), 0);                // œ = Œ
+    EXPECT_EQ(Cmp("\xE9t\xE9", "\xC9T\xC9"), 0);  // été = ÉTÉ
+    EXPECT_EQ(Cmp("m\xFCller", "M\xDCLLER"), 0);  // müller = MÜLLER
+    EXPECT_EQ(Cmp("\xE6", "\xC6"), 0);            // æ = Æ
+    EXPECT_EQ(Cmp("\x9A", "\x8A"), 0);            // š = Š
+    EXPECT_EQ(Cmp("\xFF", "\x9F"), 0);            // ÿ = Ÿ
+    EXPECT_EQ(Cmp("\x9C", "\x8C"), 0);            // œ = Œ
 }
 
 TEST(JetTextOrder, AccentsAreNotCaseButSortWithTheirLetter) {
-    EXPECT_NE(Cmp("e", "\xE9"), 0);                  // e and é differ
-    EXPECT_EQ(Cmp("e", "\xE9"), -1);                 // the plain letter first
-    EXPECT_EQ(Cmp("\xE9" "a", "eb"), -1);            // éa < eb: the letter decides first
-    EXPECT_EQ(Cmp("eb", "\xC9" "c"), -1);            // eb < Éc
-    EXPECT_EQ(Cmp("\xC9" "c", "ed"), -1);            // Éc < ed
-    EXPECT_EQ(Cmp("M\xFCller", "Mueller"), 1);       // MULLER after MUELLER
+    EXPECT_NE(Cmp("e", "\xE9"), 0);   // e and é differ
+    EXPECT_EQ(Cmp("e", "\xE9"), -1);  // the plain letter first
+    EXPECT_EQ(Cmp("\xE9"
+                  "a",
+                  "eb"),
+              -1);  // éa < eb: the letter decides first
+    EXPECT_EQ(Cmp("eb",
+                  "\xC9"
+                  "c"),
+              -1);  // eb < Éc
+    EXPECT_EQ(Cmp("\xC9"
+                  "c",
+                  "ed"),
+              -1);                              // Éc < ed
+    EXPECT_EQ(Cmp("M\xFCller", "Mueller"), 1);  // MULLER after MUELLER
 }
 
 TEST(JetTextOrder, IsATotalOrder) {
-    const std::string words[] = {"", "a", "A", "\xE0", "\xC0", "ab", "AE", "\xC6", "\xE6" "b",
-                                 "b", "e", "\xE9", "\xC9", "ea", "\xE9" "b", "z", "Z", "\x80",
-                                 "1", "10", "9", " ", "_", "\xDF", "ss", "SS", "st"};
+    const std::string words[] = {"",
+                                 "a",
+                                 "A",
+                                 "\xE0",
+                                 "\xC0",
+                                 "ab",
+                                 "AE",
+                                 "\xC6",
+                                 "\xE6"
+                                 "b",
+                                 "b",
+                                 "e",
+                                 "\xE9",
+                                 "\xC9",
+                                 "ea",
+                                 "\xE9"
+                                 "b",
+                                 "z",
+                                 "Z",
+                                 "\x80",
+                                 "1",
+                                 "10",
+                                 "9",
+                                 " ",
+                                 "_",
+                                 "\xDF",
+                                 "ss",
+                                 "SS",
+                                 "st"};
     for (const auto& a : words) {
         EXPECT_EQ(Cmp(a, a), 0);
         for (const auto& b : words) {

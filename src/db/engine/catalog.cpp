@@ -37,7 +37,9 @@ void SchemaCatalog::Invalidate() {
     queriesRead_ = false;
 }
 
-void SchemaCatalog::Validate() { List(); }
+void SchemaCatalog::Validate() {
+    List();
+}
 
 void SchemaCatalog::List() {
     if (listed_) return;
@@ -46,9 +48,8 @@ void SchemaCatalog::List() {
     Stmt st;
     int rc = sqlite3_prepare_v2(db_, sql.c_str(), -1, &st.s, nullptr);
     if (rc != SQLITE_OK) {
-        throw CdbException("Cannot read the list of tables of '" + display_ +
-                           "': " + sqlite3_errmsg(db_) +
-                           " (is it a database file, and is it whole?)");
+        throw CdbException("Cannot read the list of tables of '" + display_ + "': " +
+                           sqlite3_errmsg(db_) + " (is it a database file, and is it whole?)");
     }
     std::map<std::string, Entry> fresh;
     hasQueryTable_ = false;

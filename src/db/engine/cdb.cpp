@@ -107,7 +107,9 @@ void CdbRecordset::Close() {
     impl_->Close();
 }
 
-bool CdbRecordset::IsOpen() const { return impl_ && impl_->IsOpen(); }
+bool CdbRecordset::IsOpen() const {
+    return impl_ && impl_->IsOpen();
+}
 
 // ------------------------------------------------------------------ CdbDatabase
 
@@ -133,7 +135,9 @@ void CdbDatabase::Close() {
     impl_->Close();
 }
 
-bool CdbDatabase::IsOpen() const { return impl_ && impl_->IsOpen(); }
+bool CdbDatabase::IsOpen() const {
+    return impl_ && impl_->IsOpen();
+}
 
 // ------------------------------------------------------------------ workspace, engine
 
@@ -147,8 +151,9 @@ CdbDatabase CdbWorkspace::CreateDatabase(const char* name, const char*, int) {
 
 CdbWorkspace& CdbWorkspaces::Item(int index) {
     if (index != 0) {
-        throw CdbException("Item not found in this collection: only workspace 0 exists (asked for " +
-                           std::to_string(index) + ")");
+        throw CdbException(
+            "Item not found in this collection: only workspace 0 exists (asked for " +
+            std::to_string(index) + ")");
     }
     return workspace0_;
 }

@@ -51,7 +51,7 @@ class DatabaseImpl;
 
 // One column of a recordset, bound to the recordset's current row.
 class CdbField {
-public:
+  public:
     // The column's value on the recordset's current row.  Throws when the
     // recordset is closed or has no current row.
     COleVariant GetValue() const;
@@ -61,7 +61,7 @@ public:
     // The column's variant type code (VT_I2, VT_CY, VT_BSTR, ...).
     uint16_t GetType() const;
 
-private:
+  private:
     friend class CdbFields;
     CdbField(std::shared_ptr<internal::RecordsetImpl> rs, int index);
     std::shared_ptr<internal::RecordsetImpl> rs_;
@@ -70,7 +70,7 @@ private:
 
 // The columns of a recordset.
 class CdbFields {
-public:
+  public:
     int GetCount() const;
     // By position, 0 .. GetCount()-1.
     CdbField Item(int index) const;
@@ -82,7 +82,7 @@ public:
     CdbField operator[](const char* name) const { return Item(name); }
     CdbField operator[](int index) const { return Item(index); }
 
-private:
+  private:
     friend class CdbRecordset;
     explicit CdbFields(std::shared_ptr<internal::RecordsetImpl> rs);
     std::shared_ptr<internal::RecordsetImpl> rs_;
@@ -91,7 +91,7 @@ private:
 // A read-only, forward-streaming set of rows: a table or the result of a
 // query.  Opening one never loads all its rows into memory.
 class CdbRecordset {
-public:
+  public:
     CdbRecordset();
     ~CdbRecordset();
     CdbRecordset(const CdbRecordset&);
@@ -113,7 +113,7 @@ public:
     void Close();
     bool IsOpen() const;
 
-private:
+  private:
     friend class CdbDatabase;
     explicit CdbRecordset(std::shared_ptr<internal::RecordsetImpl> impl);
     std::shared_ptr<internal::RecordsetImpl> impl_;
@@ -121,19 +121,19 @@ private:
 
 // A stored query, as returned by CdbDatabase::CreateQueryDef.
 class CdbQueryDef {
-public:
+  public:
     CdbQueryDef() = default;
     explicit CdbQueryDef(std::string name) : name_(std::move(name)) {}
     const std::string& GetName() const { return name_; }
 
-private:
+  private:
     std::string name_;
 };
 
 // An open database: a company file opened read-only, or a scratch database
 // made by CdbWorkspace::CreateDatabase.
 class CdbDatabase {
-public:
+  public:
     CdbDatabase();
     ~CdbDatabase();
     CdbDatabase(const CdbDatabase&);
@@ -152,7 +152,7 @@ public:
     void Close();
     bool IsOpen() const;
 
-private:
+  private:
     friend class CdbWorkspace;
     explicit CdbDatabase(std::shared_ptr<internal::DatabaseImpl> impl);
     std::shared_ptr<internal::DatabaseImpl> impl_;
@@ -160,7 +160,7 @@ private:
 
 // A session of the engine.
 class CdbWorkspace {
-public:
+  public:
     // Opens a database file.  exclusive must be false; readOnly true for a
     // company (the file is never written); connect may be null.
     CdbDatabase OpenDatabase(const char* name, bool exclusive, bool readOnly,
@@ -173,18 +173,18 @@ public:
 
 // The workspaces of an engine; only workspace 0 exists.
 class CdbWorkspaces {
-public:
+  public:
     CdbWorkspace& Item(int index);
     CdbWorkspace& operator[](int index) { return Item(index); }
 
-private:
+  private:
     CdbWorkspace workspace0_;
 };
 
 // The engine object.  Built per call with (false, true, nullptr, nullptr,
 // nullptr, dbUseJet); databases opened through it outlive it.
 class CdbDBEngine {
-public:
+  public:
     explicit CdbDBEngine(bool privateEngine = false, bool start = true,
                          const char* iniPath = nullptr, const char* user = nullptr,
                          const char* password = nullptr, int type = dbUseJet);

@@ -13,7 +13,7 @@
 namespace cdb {
 
 class CdbException : public std::runtime_error {
-public:
+  public:
     explicit CdbException(const std::string& message) : std::runtime_error(message) {}
 };
 

@@ -13,8 +13,8 @@
 #include <mutex>
 #include <set>
 
-#include "db/engine/cdb_exception.h"
 #include "db/engine/cdb.h"
+#include "db/engine/cdb_exception.h"
 #include "db/engine/engine_internal.h"
 #include "db/engine/jet/jet_table_loader.h"
 #include "db/engine/sql_ast.h"

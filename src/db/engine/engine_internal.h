@@ -50,19 +50,19 @@ struct FileKey {
 // A private temporary file, removed (with its -wal, -shm and -journal) when
 // the last owner lets it go, or at process end.
 class TempFile {
-public:
+  public:
     static std::shared_ptr<TempFile> Create(const char* stem);
     ~TempFile();
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     explicit TempFile(std::string path) : path_(std::move(path)) {}
     std::string path_;
 };
 
 // Tables of a Jet file, loaded on demand into a SQLite schema.
 class JetSource {
-public:
+  public:
     virtual ~JetSource() = default;
     virtual const std::vector<std::string>& Names() = 0;  // UTF-8
     virtual void Load(const std::string& utf8Name) = 0;
@@ -70,7 +70,7 @@ public:
 
 // The catalog of one schema of a connection.
 class SchemaCatalog : public Catalog {
-public:
+  public:
     SchemaCatalog(sqlite3* db, std::string schema, std::string displayPath, JetSource* jet);
     const TableInfo* FindTable(std::string_view name) override;
     const StoredQuery* FindQuery(std::string_view name) override;
@@ -81,7 +81,7 @@ public:
     void Invalidate();
     bool HasObject(std::string_view name);
 
-private:
+  private:
     struct Entry {
         std::string utf8;
         bool rowid = true;
@@ -104,7 +104,7 @@ private:
 class RecordsetImpl;
 
 class DatabaseImpl : public std::enable_shared_from_this<DatabaseImpl>, public Resolver {
-public:
+  public:
     enum class Kind { SqliteCompany, SqliteWritable, Jet };
 
     static std::shared_ptr<DatabaseImpl> Open(const char* path, bool readOnly);
@@ -134,7 +134,7 @@ public:
     const std::vector<std::string>& JetTableNames();
     void EnsureJetTable(const std::string& utf8Name);
 
-private:
+  private:
     struct Attachment;
     DatabaseImpl() = default;
     void CheckOpen(const char* doing) const;
@@ -157,7 +157,7 @@ private:
 };
 
 class RecordsetImpl {
-public:
+  public:
     RecordsetImpl(std::shared_ptr<DatabaseImpl> db, sqlite3_stmt* stmt,
                   std::vector<OutputColumn> columns, std::string sql, std::vector<int> attachments,
                   std::string countSql);
@@ -178,7 +178,7 @@ public:
     void Close();
     bool IsOpen() const { return !closed_; }
 
-private:
+  private:
     void CheckOpen(const char* doing) const;
     void CheckIndex(int index) const;
     bool Step();
@@ -199,10 +199,10 @@ private:
     std::string countSql_;  // table-type: counts the table
     bool closed_ = false;
     bool eof_ = true;
-    int64_t pos_ = -1;      // index of the current row
-    int64_t reached_ = 0;   // rows reached so far
-    bool atEnd_ = false;    // the statement has run to its end
-    bool onCopy_ = false;   // the current row is the copy below (after MoveLast)
+    int64_t pos_ = -1;     // index of the current row
+    int64_t reached_ = 0;  // rows reached so far
+    bool atEnd_ = false;   // the statement has run to its end
+    bool onCopy_ = false;  // the current row is the copy below (after MoveLast)
     std::vector<sqlite3_value*> copy_;
     std::unordered_map<std::string, int, NameHash, std::equal_to<>> names_;
 };

@@ -71,19 +71,30 @@ DeclaredType ParseDeclaredType(std::string_view decl) {
 
 uint16_t VarTypeOf(JetType t) {
     switch (t) {
-        case JetType::Bit: return VT_BOOL;
-        case JetType::Byte: return VT_UI1;
-        case JetType::Short: return VT_I2;
-        case JetType::Long: return VT_I4;
-        case JetType::Currency: return VT_CY;
-        case JetType::Single: return VT_R4;
-        case JetType::Double: return VT_R8;
-        case JetType::DateTime: return VT_DATE;
+        case JetType::Bit:
+            return VT_BOOL;
+        case JetType::Byte:
+            return VT_UI1;
+        case JetType::Short:
+            return VT_I2;
+        case JetType::Long:
+            return VT_I4;
+        case JetType::Currency:
+            return VT_CY;
+        case JetType::Single:
+            return VT_R4;
+        case JetType::Double:
+            return VT_R8;
+        case JetType::DateTime:
+            return VT_DATE;
         case JetType::Text:
-        case JetType::Memo: return VT_BSTR;
-        case JetType::Binary: return VT_ARRAY_UI1;
+        case JetType::Memo:
+            return VT_BSTR;
+        case JetType::Binary:
+            return VT_ARRAY_UI1;
         case JetType::Null:
-        case JetType::Unknown: return VT_EMPTY;
+        case JetType::Unknown:
+            return VT_EMPTY;
     }
     return VT_EMPTY;
 }
@@ -91,16 +102,26 @@ uint16_t VarTypeOf(JetType t) {
 namespace {
 int Rank(JetType t) {
     switch (t) {
-        case JetType::Bit: return 1;
-        case JetType::Byte: return 2;
-        case JetType::Short: return 3;
-        case JetType::Long: return 4;
-        case JetType::Currency: return 5;
-        case JetType::Single: return 6;
-        case JetType::Double: return 7;
-        case JetType::Text: return 8;
-        case JetType::Memo: return 9;
-        default: return 0;
+        case JetType::Bit:
+            return 1;
+        case JetType::Byte:
+            return 2;
+        case JetType::Short:
+            return 3;
+        case JetType::Long:
+            return 4;
+        case JetType::Currency:
+            return 5;
+        case JetType::Single:
+            return 6;
+        case JetType::Double:
+            return 7;
+        case JetType::Text:
+            return 8;
+        case JetType::Memo:
+            return 9;
+        default:
+            return 0;
     }
 }
 }  // namespace
@@ -120,7 +141,9 @@ JetType Widen(JetType a, JetType b) {
     return Rank(a) >= Rank(b) ? a : b;
 }
 
-bool IsTextType(JetType t) { return t == JetType::Text || t == JetType::Memo; }
+bool IsTextType(JetType t) {
+    return t == JetType::Text || t == JetType::Memo;
+}
 
 bool IsIntegerType(JetType t) {
     return t == JetType::Bit || t == JetType::Byte || t == JetType::Short || t == JetType::Long;
@@ -133,19 +156,32 @@ bool IsNumericType(JetType t) {
 
 const char* JetTypeName(JetType t) {
     switch (t) {
-        case JetType::Null: return "Null";
-        case JetType::Bit: return "Yes/No";
-        case JetType::Byte: return "Byte";
-        case JetType::Short: return "Integer";
-        case JetType::Long: return "Long";
-        case JetType::Currency: return "Currency";
-        case JetType::Single: return "Single";
-        case JetType::Double: return "Double";
-        case JetType::DateTime: return "Date/Time";
-        case JetType::Text: return "Text";
-        case JetType::Memo: return "Memo";
-        case JetType::Binary: return "Long Binary";
-        case JetType::Unknown: return "Variant";
+        case JetType::Null:
+            return "Null";
+        case JetType::Bit:
+            return "Yes/No";
+        case JetType::Byte:
+            return "Byte";
+        case JetType::Short:
+            return "Integer";
+        case JetType::Long:
+            return "Long";
+        case JetType::Currency:
+            return "Currency";
+        case JetType::Single:
+            return "Single";
+        case JetType::Double:
+            return "Double";
+        case JetType::DateTime:
+            return "Date/Time";
+        case JetType::Text:
+            return "Text";
+        case JetType::Memo:
+            return "Memo";
+        case JetType::Binary:
+            return "Long Binary";
+        case JetType::Unknown:
+            return "Variant";
     }
     return "?";
 }

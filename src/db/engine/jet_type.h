@@ -27,8 +27,8 @@ enum class JetType : uint8_t {
     DateTime,
     Text,
     Memo,
-    Binary,    // long binary (OLE object)
-    Unknown,   // no declared type: the value's own storage class decides
+    Binary,   // long binary (OLE object)
+    Unknown,  // no declared type: the value's own storage class decides
 };
 
 // How a table column's stored values are turned into the engine's form.

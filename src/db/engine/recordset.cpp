@@ -14,11 +14,17 @@ namespace cdb::internal {
 RecordsetImpl::RecordsetImpl(std::shared_ptr<DatabaseImpl> db, sqlite3_stmt* stmt,
                              std::vector<OutputColumn> columns, std::string sql,
                              std::vector<int> attachments, std::string countSql)
-    : db_(std::move(db)), stmt_(stmt), columns_(std::move(columns)), sql_(std::move(sql)),
-      display_(db_->DisplayPath()), attachments_(std::move(attachments)),
+    : db_(std::move(db)),
+      stmt_(stmt),
+      columns_(std::move(columns)),
+      sql_(std::move(sql)),
+      display_(db_->DisplayPath()),
+      attachments_(std::move(attachments)),
       countSql_(std::move(countSql)) {}
 
-RecordsetImpl::~RecordsetImpl() { Close(); }
+RecordsetImpl::~RecordsetImpl() {
+    Close();
+}
 
 void RecordsetImpl::Close() {
     if (closed_) return;
@@ -83,9 +89,10 @@ bool RecordsetImpl::Eof() const {
 void RecordsetImpl::MoveNext() {
     CheckOpen("move to the next record");
     if (eof_) {
-        throw CdbException("Cannot move to the next record: there is no current record (the "
-                           "recordset is at its end). SQL: " +
-                           sql::Excerpt(sql_));
+        throw CdbException(
+            "Cannot move to the next record: there is no current record (the "
+            "recordset is at its end). SQL: " +
+            sql::Excerpt(sql_));
     }
     if (onCopy_) {
         // The copy was the last row; the statement already ran to its end.
@@ -253,8 +260,8 @@ void RecordsetImpl::Value(int index, COleVariant& out) const {
                            "' at the end of the recordset. SQL: " + sql::Excerpt(sql_));
     }
     if (onCopy_) {
-        codec::ReadValue(copy_[static_cast<size_t>(index)], columns_[static_cast<size_t>(index)].type,
-                         out);
+        codec::ReadValue(copy_[static_cast<size_t>(index)],
+                         columns_[static_cast<size_t>(index)].type, out);
     } else {
         codec::ReadColumn(stmt_, index, columns_[static_cast<size_t>(index)].type, out);
     }

@@ -51,16 +51,16 @@ struct Token {
 std::vector<Token> Tokenize(std::string_view sql);
 
 enum class ExprKind {
-    IntLit,   // text: the digits
-    NumLit,   // text: the number as written (a decimal point or exponent)
-    StrLit,   // text: the value
+    IntLit,  // text: the digits
+    NumLit,  // text: the number as written (a decimal point or exponent)
+    StrLit,  // text: the value
     Null,
-    Column,   // qualifier (may be empty) . text
+    Column,  // qualifier (may be empty) . text
     CountStar,
-    Unary,    // op: Neg, Pos, Not; args[0]
-    Binary,   // op; args[0], args[1]
-    IsNull,   // args[0]; negated for IS NOT NULL
-    Func,     // text: canonical name (Sum, Max, Min, Count, IIf); args
+    Unary,   // op: Neg, Pos, Not; args[0]
+    Binary,  // op; args[0], args[1]
+    IsNull,  // args[0]; negated for IS NOT NULL
+    Func,    // text: canonical name (Sum, Max, Min, Count, IIf); args
 };
 
 enum class Op {

@@ -11,9 +11,13 @@ bool IsIdentStart(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 0x80;
 }
 
-bool IsIdentChar(unsigned char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
+bool IsIdentChar(unsigned char c) {
+    return IsIdentStart(c) || (c >= '0' && c <= '9');
+}
 
-bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(unsigned char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string CharName(unsigned char c) {
     char buf[32];
@@ -46,10 +50,14 @@ std::string Excerpt(std::string_view sql) {
 std::string Describe(const Token& t) {
     std::string s = "position " + std::to_string(t.pos + 1);
     switch (t.kind) {
-        case Tok::End: return s + " (end of the SQL text)";
-        case Tok::String: return s + " (near the text literal \"" + t.text.substr(0, 40) + "\")";
-        case Tok::Bracket: return s + " (near '[" + t.text.substr(0, 60) + "]')";
-        default: return s + " (near '" + t.text.substr(0, 60) + "')";
+        case Tok::End:
+            return s + " (end of the SQL text)";
+        case Tok::String:
+            return s + " (near the text literal \"" + t.text.substr(0, 40) + "\")";
+        case Tok::Bracket:
+            return s + " (near '[" + t.text.substr(0, 60) + "]')";
+        default:
+            return s + " (near '" + t.text.substr(0, 60) + "')";
     }
 }
 
@@ -94,8 +102,8 @@ std::vector<Token> Tokenize(std::string_view sql) {
                 ++j;
             }
             if (!closed) {
-                Fail(sql, start, std::string("a text literal opened with ") + CharName(c) +
-                                     " is never closed");
+                Fail(sql, start,
+                     std::string("a text literal opened with ") + CharName(c) + " is never closed");
             }
             push(Tok::String, start, std::move(value));
             i = j + 1;
@@ -105,7 +113,8 @@ std::vector<Token> Tokenize(std::string_view sql) {
             size_t j = i;
             while (j < n && IsDigit(static_cast<unsigned char>(sql[j]))) ++j;
             bool decimal = false;
-            if (j < n && sql[j] == '.' && j + 1 < n && IsDigit(static_cast<unsigned char>(sql[j + 1]))) {
+            if (j < n && sql[j] == '.' && j + 1 < n &&
+                IsDigit(static_cast<unsigned char>(sql[j + 1]))) {
                 decimal = true;
                 ++j;
                 while (j < n && IsDigit(static_cast<unsigned char>(sql[j]))) ++j;
@@ -122,8 +131,9 @@ std::vector<Token> Tokenize(std::string_view sql) {
             if (j < n && IsIdentChar(static_cast<unsigned char>(sql[j]))) {
                 size_t k = j;
                 while (k < n && IsIdentChar(static_cast<unsigned char>(sql[k]))) ++k;
-                Fail(sql, start, "'" + std::string(sql.substr(start, k - start)) +
-                                     "' is not a number (a name cannot start with a digit)");
+                Fail(sql, start,
+                     "'" + std::string(sql.substr(start, k - start)) +
+                         "' is not a number (a name cannot start with a digit)");
             }
             push(decimal ? Tok::Decimal : Tok::Integer, start, std::string(sql.substr(i, j - i)));
             i = j;
@@ -139,17 +149,39 @@ std::vector<Token> Tokenize(std::string_view sql) {
         Tok k;
         size_t len = 1;
         switch (c) {
-            case ',': k = Tok::Comma; break;
-            case '.': k = Tok::Dot; break;
-            case '(': k = Tok::LParen; break;
-            case ')': k = Tok::RParen; break;
-            case '*': k = Tok::Star; break;
-            case '+': k = Tok::Plus; break;
-            case '-': k = Tok::Minus; break;
-            case '/': k = Tok::Slash; break;
-            case '&': k = Tok::Amp; break;
-            case '=': k = Tok::Eq; break;
-            case ';': k = Tok::Semicolon; break;
+            case ',':
+                k = Tok::Comma;
+                break;
+            case '.':
+                k = Tok::Dot;
+                break;
+            case '(':
+                k = Tok::LParen;
+                break;
+            case ')':
+                k = Tok::RParen;
+                break;
+            case '*':
+                k = Tok::Star;
+                break;
+            case '+':
+                k = Tok::Plus;
+                break;
+            case '-':
+                k = Tok::Minus;
+                break;
+            case '/':
+                k = Tok::Slash;
+                break;
+            case '&':
+                k = Tok::Amp;
+                break;
+            case '=':
+                k = Tok::Eq;
+                break;
+            case ';':
+                k = Tok::Semicolon;
+                break;
             case '<':
                 if (i + 1 < n && sql[i + 1] == '=') {
                     k = Tok::Le;

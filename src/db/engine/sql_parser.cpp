@@ -31,15 +31,16 @@
 namespace cdb::sql {
 namespace {
 
-constexpr int kMaxNesting = 200;     // recursion of the parser
-constexpr int kMaxTreeDepth = 400;   // depth of an expression tree
+constexpr int kMaxNesting = 200;    // recursion of the parser
+constexpr int kMaxTreeDepth = 400;  // depth of an expression tree
 
 const char* const kKeywords[] = {
-    "SELECT", "DISTINCT", "DISTINCTROW", "ALL",  "FROM", "IN",   "WHERE", "GROUP", "BY",
-    "HAVING", "ORDER",    "ASC",         "DESC", "UNION", "INNER", "JOIN", "ON",   "AS",
-    "AND",    "OR",       "NOT",         "IS",   "NULL", "LEFT", "RIGHT", "OUTER", "TOP",
-    "INTO",   "LIKE",     "BETWEEN",     "XOR",  "MOD",  "EQV",  "IMP",   "EXISTS", "FULL",
-    "CROSS",  "ANY",      "SOME",        "TRANSFORM", "PIVOT", "PARAMETERS"};
+    "SELECT", "DISTINCT", "DISTINCTROW", "ALL",   "FROM",      "IN",    "WHERE",
+    "GROUP",  "BY",       "HAVING",      "ORDER", "ASC",       "DESC",  "UNION",
+    "INNER",  "JOIN",     "ON",          "AS",    "AND",       "OR",    "NOT",
+    "IS",     "NULL",     "LEFT",        "RIGHT", "OUTER",     "TOP",   "INTO",
+    "LIKE",   "BETWEEN",  "XOR",         "MOD",   "EQV",       "IMP",   "EXISTS",
+    "FULL",   "CROSS",    "ANY",         "SOME",  "TRANSFORM", "PIVOT", "PARAMETERS"};
 
 bool IsKeyword(std::string_view word) {
     for (const char* k : kKeywords) {
@@ -49,9 +50,8 @@ bool IsKeyword(std::string_view word) {
 }
 
 class Parser {
-public:
-    Parser(std::string_view sql, std::vector<Token> tokens)
-        : sql_(sql), toks_(std::move(tokens)) {}
+  public:
+    Parser(std::string_view sql, std::vector<Token> tokens) : sql_(sql), toks_(std::move(tokens)) {}
 
     Query ParseStatement() {
         Query q = ParseQuery();
@@ -62,7 +62,7 @@ public:
         return q;
     }
 
-private:
+  private:
     // ---------------------------------------------------------- helpers
     const Token& Peek(size_t ahead = 0) const {
         size_t i = std::min(pos_ + ahead, toks_.size() - 1);
@@ -137,8 +137,8 @@ private:
         if (e->depth > kMaxTreeDepth) {
             throw CdbException("Jet SQL expression too complex at position " +
                                std::to_string(pos + 1) + ": more than " +
-                               std::to_string(kMaxTreeDepth) + " operators deep. SQL: " +
-                               Excerpt(sql_));
+                               std::to_string(kMaxTreeDepth) +
+                               " operators deep. SQL: " + Excerpt(sql_));
         }
         e->args.push_back(std::move(a));
         e->args.push_back(std::move(b));
@@ -328,13 +328,26 @@ private:
             const Token& t = Peek();
             Op op = Op::None;
             switch (t.kind) {
-                case Tok::Eq: op = Op::Eq; break;
-                case Tok::Ne: op = Op::Ne; break;
-                case Tok::Lt: op = Op::Lt; break;
-                case Tok::Gt: op = Op::Gt; break;
-                case Tok::Le: op = Op::Le; break;
-                case Tok::Ge: op = Op::Ge; break;
-                default: break;
+                case Tok::Eq:
+                    op = Op::Eq;
+                    break;
+                case Tok::Ne:
+                    op = Op::Ne;
+                    break;
+                case Tok::Lt:
+                    op = Op::Lt;
+                    break;
+                case Tok::Gt:
+                    op = Op::Gt;
+                    break;
+                case Tok::Le:
+                    op = Op::Le;
+                    break;
+                case Tok::Ge:
+                    op = Op::Ge;
+                    break;
+                default:
+                    break;
             }
             if (op != Op::None) {
                 size_t p = Advance().pos;
@@ -353,8 +366,8 @@ private:
                 (IsKw(t, "IN") && Peek(1).kind == Tok::LParen)) {
                 Fail(t, "the operator " + t.text + " is not supported");
             }
-            if (IsKw(t, "NOT") && (IsKw(Peek(1), "LIKE") || IsKw(Peek(1), "BETWEEN") ||
-                                   IsKw(Peek(1), "IN"))) {
+            if (IsKw(t, "NOT") &&
+                (IsKw(Peek(1), "LIKE") || IsKw(Peek(1), "BETWEEN") || IsKw(Peek(1), "IN"))) {
                 Fail(t, "the operator NOT " + Peek(1).text + " is not supported");
             }
             return left;
@@ -480,8 +493,8 @@ private:
         }
         if (canonical == nullptr) {
             if (IsKeyword(name.text)) Fail(name, "unexpected reserved word '" + name.text + "'");
-            Fail(name, "unknown function '" + name.text +
-                           "' (supported: Sum, Max, Min, Count, IIf)");
+            Fail(name,
+                 "unknown function '" + name.text + "' (supported: Sum, Max, Min, Count, IIf)");
         }
         Advance();  // '('
         auto e = Make(ExprKind::Func, name.pos);

@@ -37,8 +37,12 @@ using sql::TableRef;
 
 const std::string kCollate = std::string(" COLLATE ") + text::kCollation;
 
-bool Textish(JetType t) { return IsTextType(t) || t == JetType::Unknown; }
-bool NumberLike(JetType t) { return IsNumericType(t) || t == JetType::DateTime; }
+bool Textish(JetType t) {
+    return IsTextType(t) || t == JetType::Unknown;
+}
+bool NumberLike(JetType t) {
+    return IsNumericType(t) || t == JetType::DateTime;
+}
 
 struct SourceColumn {
     std::string name;  // Windows-1252
@@ -126,19 +130,32 @@ std::string EmitDouble(double d) {
 
 const char* OpText(Op op) {
     switch (op) {
-        case Op::Add: return "+";
-        case Op::Sub: return "-";
-        case Op::Mul: return "*";
-        case Op::Div: return "/";
-        case Op::Eq: return "=";
-        case Op::Ne: return "<>";
-        case Op::Lt: return "<";
-        case Op::Gt: return ">";
-        case Op::Le: return "<=";
-        case Op::Ge: return ">=";
-        case Op::And: return "AND";
-        case Op::Or: return "OR";
-        default: return "?";
+        case Op::Add:
+            return "+";
+        case Op::Sub:
+            return "-";
+        case Op::Mul:
+            return "*";
+        case Op::Div:
+            return "/";
+        case Op::Eq:
+            return "=";
+        case Op::Ne:
+            return "<>";
+        case Op::Lt:
+            return "<";
+        case Op::Gt:
+            return ">";
+        case Op::Le:
+            return "<=";
+        case Op::Ge:
+            return ">=";
+        case Op::And:
+            return "AND";
+        case Op::Or:
+            return "OR";
+        default:
+            return "?";
     }
 }
 
@@ -190,7 +207,7 @@ void OfferNames(std::vector<OutputColumn>& cols) {
 }
 
 class Translator {
-public:
+  public:
     Translator(Resolver& r, std::string_view sqlText) : resolver_(r) {
         texts_.push_back(Text{std::string(sqlText), ""});
     }
@@ -211,7 +228,7 @@ public:
         return t;
     }
 
-private:
+  private:
     struct Text {
         std::string sql;
         std::string where;  // " in stored query 'X'" or ""
@@ -248,9 +265,10 @@ private:
         for (const auto& core : q.cores) {
             cores.push_back(TranslateCore(core, db, nullptr));
             if (cores.back().cols.size() != cores.front().cols.size()) {
-                Fail(core.pos, "the SELECT parts of this UNION have different numbers of columns (" +
-                                   std::to_string(cores.front().cols.size()) + " and " +
-                                   std::to_string(cores.back().cols.size()) + ")");
+                Fail(core.pos,
+                     "the SELECT parts of this UNION have different numbers of columns (" +
+                         std::to_string(cores.front().cols.size()) + " and " +
+                         std::to_string(cores.back().cols.size()) + ")");
             }
         }
         std::vector<JetType> types;
@@ -265,7 +283,8 @@ private:
         }
         const CoreOut& first = cores.front();
         for (size_t i = 0; i < first.cols.size(); ++i) {
-            out.cols.push_back(OutputColumn{"", first.cols[i].plain, first.cols[i].qualifier, types[i]});
+            out.cols.push_back(
+                OutputColumn{"", first.cols[i].plain, first.cols[i].qualifier, types[i]});
         }
         OfferNames(out.cols);
         if (!q.orderBy.empty()) {
@@ -494,9 +513,14 @@ private:
             for (const auto& c : ti->columns) {
                 std::string ref = QuoteIdent(s.alias) + "." + QuoteIdent(c.sqlName);
                 switch (c.type.form) {
-                    case StoredForm::CurrencyUnits: ref = "cdb_cy(" + ref + ")"; break;
-                    case StoredForm::DateAny: ref = "cdb_date(" + ref + ")"; break;
-                    case StoredForm::AsIs: break;
+                    case StoredForm::CurrencyUnits:
+                        ref = "cdb_cy(" + ref + ")";
+                        break;
+                    case StoredForm::DateAny:
+                        ref = "cdb_date(" + ref + ")";
+                        break;
+                    case StoredForm::AsIs:
+                        break;
                 }
                 s.columns.push_back(SourceColumn{c.name, std::move(ref), c.type.type});
             }
@@ -595,10 +619,9 @@ private:
             for (size_t c = 0; c < src.columns.size(); ++c) {
                 if (!text::EqualsNoCase(src.columns[c].name, e.text)) continue;
                 if (fs >= 0 && fs != static_cast<int>(s)) {
-                    Fail(e.pos, "the column '" + e.text + "' could be in '" +
-                                    sc.sources[fs].name + "' or in '" + src.name +
-                                    "'; write " + sc.sources[fs].name + "." + e.text + " or " +
-                                    src.name + "." + e.text);
+                    Fail(e.pos, "the column '" + e.text + "' could be in '" + sc.sources[fs].name +
+                                    "' or in '" + src.name + "'; write " + sc.sources[fs].name +
+                                    "." + e.text + " or " + src.name + "." + e.text);
                 }
                 if (fs < 0) {
                     fs = static_cast<int>(s);
@@ -766,10 +789,16 @@ private:
                 r.literal = a.literal;
                 switch (a.type) {
                     case JetType::Bit:
-                    case JetType::Byte: r.type = JetType::Short; break;
+                    case JetType::Byte:
+                        r.type = JetType::Short;
+                        break;
                     case JetType::Text:
-                    case JetType::Memo: r.type = JetType::Double; break;
-                    default: r.type = a.type; break;
+                    case JetType::Memo:
+                        r.type = JetType::Double;
+                        break;
+                    default:
+                        r.type = a.type;
+                        break;
                 }
                 break;
             default:  // Not
@@ -813,7 +842,8 @@ private:
                     r.sql = "(" + a.sql + kCollate + " " + OpText(e.op) + " " + b.sql + ")";
                 } else if (NumberLike(a.type) && NumberLike(b.type)) {
                     JetType common = Widen(a.type, b.type);
-                    r.sql = "(" + Conv(a, common) + " " + OpText(e.op) + " " + Conv(b, common) + ")";
+                    r.sql =
+                        "(" + Conv(a, common) + " " + OpText(e.op) + " " + Conv(b, common) + ")";
                 } else {
                     r.sql = "(" + a.sql + " " + OpText(e.op) + " " + b.sql + ")";
                 }
@@ -844,8 +874,8 @@ private:
         const JetType tb = numeric(b.type);
         if (op == Op::Div) {
             r.type = JetType::Double;
-            r.sql = "(CAST(" + Conv(a, JetType::Double) + " AS REAL) / " + Conv(b, JetType::Double) +
-                    ")";
+            r.sql = "(CAST(" + Conv(a, JetType::Double) + " AS REAL) / " +
+                    Conv(b, JetType::Double) + ")";
             return r;
         }
         if (ta == JetType::DateTime || tb == JetType::DateTime) {

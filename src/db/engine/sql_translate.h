@@ -42,7 +42,7 @@ struct StoredQuery {
 
 // One database as seen from the connection that runs the statement.
 class Catalog {
-public:
+  public:
     virtual ~Catalog() = default;
     // A table (or view) by name, compared without regard to case; tables of
     // a Jet file are copied in on first use.  Null when there is none.
@@ -55,7 +55,7 @@ public:
 
 // Finds the catalogs of a statement.
 class Resolver {
-public:
+  public:
     virtual ~Resolver() = default;
     // The database the statement runs on.
     virtual Catalog* DefaultCatalog() = 0;

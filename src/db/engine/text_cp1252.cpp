@@ -11,10 +11,9 @@ namespace {
 // that Windows-1252 leaves undefined map to the C1 controls of the same value
 // (as Windows does), so they survive a round trip.
 constexpr uint16_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 // Windows-1252 byte of a code point, or -1.
@@ -85,12 +84,18 @@ struct Tables {
     Tables() {
         for (int i = 0; i < 256; ++i) {
             int f = i;
-            if (i >= 'a' && i <= 'z') f = i - 32;
-            else if (i >= 0xE0 && i <= 0xFE && i != 0xF7) f = i - 32;
-            else if (i == 0x9A) f = 0x8A;
-            else if (i == 0x9C) f = 0x8C;
-            else if (i == 0x9E) f = 0x8E;
-            else if (i == 0xFF) f = 0x9F;
+            if (i >= 'a' && i <= 'z')
+                f = i - 32;
+            else if (i >= 0xE0 && i <= 0xFE && i != 0xF7)
+                f = i - 32;
+            else if (i == 0x9A)
+                f = 0x8A;
+            else if (i == 0x9C)
+                f = 0x8C;
+            else if (i == 0x9E)
+                f = 0x8E;
+            else if (i == 0xFF)
+                f = 0x9F;
             fold[i] = static_cast<unsigned char>(f);
         }
         for (int i = 0; i < 256; ++i) {
@@ -242,7 +247,9 @@ std::string Utf8ToCp1252(std::string_view in) {
     return out;
 }
 
-unsigned char FoldByte(unsigned char c) { return T().fold[c]; }
+unsigned char FoldByte(unsigned char c) {
+    return T().fold[c];
+}
 
 std::string FoldCp1252(std::string_view in) {
     std::string out(in);

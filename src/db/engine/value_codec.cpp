@@ -108,7 +108,9 @@ bool Digits(const char*& p, const char* end, int n, int* value) {
     return true;
 }
 
-bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool IsLeap(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 }  // namespace
 
@@ -241,8 +243,8 @@ int Collate(void*, int alen, const void* a, int blen, const void* b) {
 }  // namespace
 
 int RegisterFunctions(sqlite3* db) {
-    int rc = sqlite3_create_collation_v2(db, text::kCollation, SQLITE_UTF8, nullptr, Collate,
-                                         nullptr);
+    int rc =
+        sqlite3_create_collation_v2(db, text::kCollation, SQLITE_UTF8, nullptr, Collate, nullptr);
     if (rc != SQLITE_OK) return rc;
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
     rc = sqlite3_create_function_v2(db, "cdb_cy", 1, flags, nullptr, FnCurrency, nullptr, nullptr,
@@ -277,7 +279,9 @@ struct ValueAccess {
     int Bytes() const { return sqlite3_value_bytes(v); }
 };
 
-inline void SetNull(COleVariant& out) { out.vt = VT_NULL; }
+inline void SetNull(COleVariant& out) {
+    out.vt = VT_NULL;
+}
 
 // An integer that does not fit its column's type: 32-bit when it fits, else
 // a double.  `narrowest16` allows a 16-bit result (for a byte column).

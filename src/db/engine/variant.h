@@ -35,7 +35,7 @@ enum VarType : uint16_t {
 
 // A value together with its type code.  Copyable, cheap for numbers.
 class COleVariant {
-public:
+  public:
     COleVariant() = default;  // VT_EMPTY
 
     static COleVariant Null();
@@ -51,15 +51,15 @@ public:
     static COleVariant Binary(std::string bytes);  // VT_ARRAY_UI1 (added)
 
     uint16_t vt = VT_EMPTY;
-    int16_t iVal = 0;     // VT_I2
-    int32_t lVal = 0;     // VT_I4
-    float fltVal = 0;     // VT_R4
-    double dblVal = 0;    // VT_R8
-    int64_t cyVal = 0;    // VT_CY
-    double date = 0;      // VT_DATE
-    bool boolVal = false; // VT_BOOL
-    uint8_t bVal = 0;     // VT_UI1
-    std::string strVal;   // VT_BSTR (Windows-1252); VT_ARRAY_UI1 (bytes)
+    int16_t iVal = 0;      // VT_I2
+    int32_t lVal = 0;      // VT_I4
+    float fltVal = 0;      // VT_R4
+    double dblVal = 0;     // VT_R8
+    int64_t cyVal = 0;     // VT_CY
+    double date = 0;       // VT_DATE
+    bool boolVal = false;  // VT_BOOL
+    uint8_t bVal = 0;      // VT_UI1
+    std::string strVal;    // VT_BSTR (Windows-1252); VT_ARRAY_UI1 (bytes)
 };
 
 }  // namespace cdb

@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <string>
 
-#include "db/engine/cdb_exception.h"
 #include "db/engine/cdb.h"
+#include "db/engine/cdb_exception.h"
 #include "db/engine/sql_ast.h"
 
 namespace {
