@@ -262,7 +262,7 @@ void RunSession(const std::string& company, const std::string& scratchFolder) {
 TEST(ReadOnly, NoByteOfTheCompanyAndNoFileBesideItChanges) {
     TempDir companyDir, scratchDir;
     std::string company = companyDir.File("company.db");
-    enginetest::BuildFromScript(company, DataFile("demo.sql"));
+    enginetest::BuildFromScript(company, std::string(ENGINE_DEMO_SQL));
     Snapshot before = Take(companyDir.Path(), company);
     RunSession(company, scratchDir.Path());
     Snapshot after = Take(companyDir.Path(), company);
@@ -275,7 +275,7 @@ TEST(ReadOnly, NoByteOfTheCompanyAndNoFileBesideItChanges) {
 TEST(ReadOnly, AWalModeCompanyGetsNoWalOrShmFile) {
     TempDir companyDir, scratchDir;
     std::string company = companyDir.File("wal company.db");
-    enginetest::BuildFromScript(company, DataFile("demo.sql"));
+    enginetest::BuildFromScript(company, std::string(ENGINE_DEMO_SQL));
     enginetest::ExecSql(company, "PRAGMA journal_mode=WAL;");  // checkpointed at close
     Snapshot before = Take(companyDir.Path(), company);
     EXPECT_EQ(before.listing, Strings{"wal company.db"});
@@ -288,7 +288,7 @@ TEST(ReadOnly, AWalModeCompanyGetsNoWalOrShmFile) {
 TEST(ReadOnly, ACompanyWithPendingWalIsRefused) {
     TempDir dir;
     std::string company = dir.File("pending.db");
-    enginetest::BuildFromScript(company, DataFile("demo.sql"));
+    enginetest::BuildFromScript(company, std::string(ENGINE_DEMO_SQL));
     sqlite3* writer = nullptr;
     ASSERT_EQ(sqlite3_open(company.c_str(), &writer), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(writer,
@@ -311,7 +311,7 @@ TEST(ReadOnly, ACompanyWithPendingWalIsRefused) {
 TEST(ReadOnly, ACompanyWithAHotJournalIsRefused) {
     TempDir dir;
     std::string company = dir.File("hot.db");
-    enginetest::BuildFromScript(company, DataFile("demo.sql"));
+    enginetest::BuildFromScript(company, std::string(ENGINE_DEMO_SQL));
     // A journal as a writer leaves it when it stops in the middle of a change.
     std::string journal(512, '\0');
     const unsigned char magic[8] = {0xd9, 0xd5, 0x05, 0xf9, 0x20, 0xa1, 0x63, 0xd7};

@@ -132,7 +132,7 @@ struct Fixtures {
     std::string types;
     Fixtures() {
         demo = dir.File("demo.db");
-        BuildFromScript(demo, DataFile("demo.sql"));
+        BuildFromScript(demo, std::string(ENGINE_DEMO_SQL));
         types = dir.File("types.db");
         BuildFromScript(types, DataFile("types.sql"));
     }

@@ -1,6 +1,6 @@
 // module_queries_test.cpp - every SQL text the module issues (company load,
 // account parts, budget consolidation), formatted with sample values, on the demo company built
-// from tests/data/engine/demo.sql: rows, order, column names and variant types. Expected rows come
+// from demo/demo.sql: rows, order, column names and variant types. Expected rows come
 // from the demo's README and from plain SQLite queries run on the same file (the oracle).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -390,7 +390,7 @@ TEST(ModuleQueriesTwoDerived, PrimeQueryJoinedWithTwoDerivedParts) {
     // Two Derived parts, Dept and Loc, each carrying a rollup.
     TempDir dir;
     std::string path = dir.File("two-derived.db");
-    enginetest::BuildFromScript(path, DataFile("demo.sql"));
+    enginetest::BuildFromScript(path, std::string(ENGINE_DEMO_SQL));
     enginetest::ExecSql(path,
                         "ALTER TABLE Account ADD COLUMN Loc TEXT(4);"
                         "UPDATE Account SET Loc = CASE WHEN Account < '50000' THEN 'HQ' ELSE "
@@ -489,7 +489,7 @@ TEST(BudgetConsolidation, StoredUnionOverACompanyPathWithQuotesAndSpaces) {
     std::string folder = dir.File("Company \"Harrow\" files");
     ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
     std::string company = folder + "/demo company.db";
-    enginetest::BuildFromScript(company, DataFile("demo.sql"));
+    enginetest::BuildFromScript(company, std::string(ENGINE_DEMO_SQL));
     std::string scratch = dir.File("test.mdb");
 
     CdbDBEngine engine(false, true, nullptr, nullptr, nullptr, dbUseJet);
@@ -558,7 +558,7 @@ TEST(BudgetConsolidation, WithoutBaseParts) {
     // partCount 0: the column lists are empty; one row per year and period.
     TempDir dir;
     std::string company = dir.File("demo.db");
-    enginetest::BuildFromScript(company, DataFile("demo.sql"));
+    enginetest::BuildFromScript(company, std::string(ENGINE_DEMO_SQL));
     CdbDBEngine engine;
     CdbDatabase scratchDb = engine.Workspaces[0].CreateDatabase(dir.File("test.mdb").c_str(),
                                                                 ";LANGID=0x0409;CP=1252;COUNTRY=0");

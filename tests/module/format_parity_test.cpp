@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -59,12 +58,8 @@ std::string WholeImport(const std::string& path) {
 }
 
 TEST(FormatParity, DemoCompanyImportsTheSameFromJetAndSqlite) {
-    const std::string fixtures = AAP_SHARED_FIXTURES_DIR;
-    const std::string jet = fixtures + "/demo/demo.mdb";
-    const std::string sqlite = fixtures + "/demo/demo.db";
-    if (!std::filesystem::exists(jet) || !std::filesystem::exists(sqlite)) {
-        GTEST_SKIP() << "demo fixtures not found under " << fixtures;
-    }
+    const std::string jet = std::string(AAP_TEST_DATA_DIR) + "/jet/demo.mdb";
+    const std::string sqlite = std::string(AAP_TEST_DATA_DIR) + "/jet/demo.db";
     MessageRecorder recorder;
     const std::string fromSqlite = WholeImport(sqlite);
     const std::string fromJet = WholeImport(jet);

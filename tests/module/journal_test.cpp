@@ -305,8 +305,7 @@ TEST_F(JournalTest, AFailureInTheStreamEndsItWithOneMessage) {
 
 // The demo company: the counts of its README, checked by hand there.
 TEST_F(JournalTest, DemoCompanyTotals) {
-    const std::string demo = std::string(AAP_SHARED_FIXTURES_DIR) + "/demo/demo.sql";
-    if (!std::filesystem::exists(demo)) GTEST_SKIP() << "demo fixture not found at " << demo;
+    const std::string demo = std::string(AAP_SOURCE_DIR) + "/demo/demo.sql";
     const std::string path = folder_.File("demo.db");
     BuildSqliteFile(path, ReadFile(demo));
     host_.Prepare(path, 5);
