@@ -645,7 +645,9 @@ Catalog* DatabaseImpl::CatalogForPath(const std::string& path, const std::string
         a->temp = TempFile::Create("cdb-jet");
         Attach(FileUri(a->temp->Path(), nullptr), a->alias, path);
         try {
-            Exec(db_, "PRAGMA " + QuoteIdent(a->alias) + ".journal_mode=OFF",
+            // An in-memory journal, not none: a table load that fails half-way
+            // rolls back and leaves no partial table in the copy.
+            Exec(db_, "PRAGMA " + QuoteIdent(a->alias) + ".journal_mode=MEMORY",
                  "Cannot prepare the working copy of " + what);
         } catch (...) {
             sqlite3_exec(db_, ("DETACH DATABASE " + QuoteIdent(a->alias)).c_str(), nullptr, nullptr,
