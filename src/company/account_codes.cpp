@@ -11,7 +11,6 @@
 #include <string_view>
 
 #include "company/account_type_map.h"
-#include "company/record_fields.h"
 #include "db/field_readers.h"
 
 namespace aap {

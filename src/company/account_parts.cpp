@@ -21,8 +21,8 @@
 #include <string>
 #include <string_view>
 
-#include "company/record_fields.h"
 #include "db/field_readers.h"
+#include "db/read_only_query.h"
 
 namespace aap {
 
@@ -46,25 +46,11 @@ bool Is(const char (&field)[N], const char* text) {
     return FieldText(field) == std::string_view(text);
 }
 
-// The name as it goes between brackets in SQL.
-std::string BracketName(std::string_view name) {
-    if (name.find(']') != std::string_view::npos) {
-        throw UnsupportedStructure("the part name \"" + std::string(name) +
-                                   "\" holds a ']' and cannot name a table");
-    }
-    return std::string(name);
-}
-
 void CheckFreeSlot(int slot) {
     if (slot >= kPartSlots) {
         throw UnsupportedStructure("the company has more than " + std::to_string(kPartSlots) +
                                    " account parts and rollups");
     }
-}
-
-cdb::CdbRecordset OpenPartTable(ConverterState& state, const std::string& sql) {
-    return state.companyDb.OpenRecordset(sql.c_str(), cdb::dbOpenDynaset, cdb::dbReadOnly,
-                                         cdb::dbDefaultLock);
 }
 
 std::string CodeTableQuery(const std::string& name) {
@@ -112,7 +98,7 @@ int ReadParts(ConverterState& state, AccountStructure* s) {
         if (i != primeIndex) {
             // The Prime part's table is opened last, over its joined query.
             const std::string name = BracketName(FieldText(s->partName[i]));
-            state.partTableRs[i] = OpenPartTable(state, CodeTableQuery(name));
+            state.partTableRs[i] = OpenReadOnlyQuery(state.companyDb, CodeTableQuery(name));
         }
         ++s->partCount;
         state.partsRs.MoveNext();
@@ -133,7 +119,7 @@ void ReadRollups(ConverterState& state, AccountStructure* s) {
         s->fieldSize[i] = AtLeastFour(ReadShortField(state.rollupsRs, "FieldSize"));
         ReadTextField(state.rollupsRs, "BriefHeading", s->briefHeading[i]);
         const std::string name = BracketName(FieldText(s->partName[i]));
-        state.partTableRs[i] = OpenPartTable(state, CodeTableQuery(name));
+        state.partTableRs[i] = OpenReadOnlyQuery(state.companyDb, CodeTableQuery(name));
         ++s->partCount;
         state.rollupsRs.MoveNext();
     }
@@ -167,12 +153,20 @@ std::string PrimeQuery(ConverterState& state, AccountStructure* s, int primeInde
 
 }  // namespace
 
+std::string BracketName(std::string_view name) {
+    if (name.find(']') != std::string_view::npos) {
+        throw UnsupportedStructure("the part name \"" + std::string(name) +
+                                   "\" holds a ']' and cannot stand between brackets in SQL");
+    }
+    return std::string(name);
+}
+
 CallOutcome LoadAccountParts(ConverterState& state, AccountStructure* structure) {
     try {
         const int primeIndex = ReadParts(state, structure);
         ReadRollups(state, structure);
         const std::string primeQuery = PrimeQuery(state, structure, primeIndex);
-        state.partTableRs[primeIndex] = OpenPartTable(state, primeQuery);
+        state.partTableRs[primeIndex] = OpenReadOnlyQuery(state.companyDb, primeQuery);
     } catch (const std::exception& error) {
         return CallOutcome::Failure(kUnableToOpenPartTables, error.what());
     }

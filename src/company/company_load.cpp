@@ -14,8 +14,8 @@
 #include <string>
 
 #include "company/account_parts.h"
-#include "company/record_fields.h"
 #include "db/field_readers.h"
+#include "db/read_only_query.h"
 
 namespace aap {
 
@@ -54,10 +54,6 @@ constexpr char kRollupsQuery[] =
 constexpr char kOpeningQuery[] =
     "SELECT * FROM GL_SumActualBalances INNER JOIN GL_SummaryCodeBlock ON "
     "GL_SumActualBalances.LinkPointer = GL_SummaryCodeBlock.RecordKey WHERE PeriodNumber = 0;";
-
-cdb::CdbRecordset OpenDynaset(cdb::CdbDatabase& db, const std::string& sql) {
-    return db.OpenRecordset(sql.c_str(), cdb::dbOpenDynaset, cdb::dbReadOnly, cdb::dbDefaultLock);
-}
 
 // Closes the company database (and with it every recordset opened on it)
 // and hands back the failure to show.
@@ -103,14 +99,14 @@ CallOutcome LoadCompany(ConverterState& state, CompanyInfo* company, AccountStru
         company->companyNote[0] = '\0';
         state.startYear = company->fiscalYear;
         state.startPeriod = company->currentPeriod;
-        state.periodRs = OpenDynaset(state.companyDb, kPeriodQuery);
-        state.partsRs = OpenDynaset(state.companyDb, kPartsQuery);
-        state.rollupsRs = OpenDynaset(state.companyDb, kRollupsQuery);
-        state.openingRs = OpenDynaset(state.companyDb, kOpeningQuery);
+        state.periodRs = OpenReadOnlyQuery(state.companyDb, kPeriodQuery);
+        state.partsRs = OpenReadOnlyQuery(state.companyDb, kPartsQuery);
+        state.rollupsRs = OpenReadOnlyQuery(state.companyDb, kRollupsQuery);
+        state.openingRs = OpenReadOnlyQuery(state.companyDb, kOpeningQuery);
         state.entryRs =
-            OpenDynaset(state.companyDb, EntryQuery(state.startYear, state.startPeriod));
+            OpenReadOnlyQuery(state.companyDb, EntryQuery(state.startYear, state.startPeriod));
         state.detailRs =
-            OpenDynaset(state.companyDb, DetailQuery(state.startYear, state.startPeriod));
+            OpenReadOnlyQuery(state.companyDb, DetailQuery(state.startYear, state.startPeriod));
     } catch (const std::exception& error) {
         return FailAndClose(state, CallOutcome::Failure(kUnableToOpenTables, error.what()));
     }

@@ -34,6 +34,20 @@ double ReadCurrencyField(const cdb::CdbRecordset& rs, const char* column) {
     return value.vt == cdb::VT_CY ? static_cast<double>(value.cyVal) / 10000.0 : 0.0;
 }
 
+std::optional<int64_t> ReadWholeNumberField(const cdb::CdbRecordset& rs, const char* column) {
+    const cdb::COleVariant value = rs.GetField(column);
+    switch (value.vt) {
+        case cdb::VT_I2:
+            return value.iVal;
+        case cdb::VT_I4:
+            return value.lVal;
+        case cdb::VT_UI1:
+            return value.bVal;
+        default:
+            return std::nullopt;
+    }
+}
+
 void ReadTextField(const cdb::CdbRecordset& rs, const char* column, char* dest, std::size_t width) {
     const cdb::COleVariant value = rs.GetField(column);
     switch (value.vt) {

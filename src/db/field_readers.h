@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "db/engine/cdb.h"
 #include "plugin/host_records.h"
@@ -33,6 +34,11 @@ double ReadCurrencyField(const cdb::CdbRecordset& rs, const char* column);
 // text.  The text is cut to the field: at most width - 1 bytes and the
 // terminator are written.
 void ReadTextField(const cdb::CdbRecordset& rs, const char* column, char* dest, std::size_t width);
+
+// A whole number of any integer type (VT_I2, VT_I4, VT_UI1); nothing for any
+// other type, an empty column included.  For the columns that only have to be
+// whole numbers: the keys of journal entries and lines, budget numbers.
+std::optional<int64_t> ReadWholeNumberField(const cdb::CdbRecordset& rs, const char* column);
 
 template <std::size_t N>
 void ReadTextField(const cdb::CdbRecordset& rs, const char* column, char (&dest)[N]) {

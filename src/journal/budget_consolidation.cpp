@@ -15,12 +15,15 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <system_error>
 
+#include "company/account_parts.h"
 #include "db/field_readers.h"
+#include "db/read_only_query.h"
 
 namespace aap {
 
@@ -35,25 +38,12 @@ std::string Format(const char* format, int a, int b, int c) {
     return text;
 }
 
-cdb::CdbRecordset OpenDynaset(cdb::CdbDatabase& db, const std::string& sql) {
-    return db.OpenRecordset(sql.c_str(), cdb::dbOpenDynaset, cdb::dbReadOnly, cdb::dbDefaultLock);
-}
-
 // MaxOfBudgetNumber of a maximum query: -1 when the query has no row or the
 // year has no rows in the table (an empty maximum).
 int16_t ReadBudgetMaximum(cdb::CdbRecordset& rs) {
     if (rs.GetEOF()) return -1;
-    const cdb::COleVariant value = rs.GetField("MaxOfBudgetNumber");
-    switch (value.vt) {
-        case cdb::VT_I2:
-            return value.iVal;
-        case cdb::VT_I4:
-            return static_cast<int16_t>(value.lVal);
-        case cdb::VT_UI1:
-            return value.bVal;
-        default:
-            return -1;
-    }
+    const std::optional<int64_t> maximum = ReadWholeNumberField(rs, "MaxOfBudgetNumber");
+    return maximum ? static_cast<int16_t>(*maximum) : int16_t{-1};
 }
 
 // The highest budget number of `year` in one budget table, or -1.
@@ -61,7 +51,7 @@ int16_t BudgetMaximum(ConverterState& state, const char* table, int16_t year) {
     const std::string sql = "SELECT MAX(BudgetNumber) AS MaxOfBudgetNumber FROM " +
                             std::string(table) + " WHERE FiscalYear = " + std::to_string(year) +
                             ";";
-    state.budgetRs = OpenDynaset(state.companyDb, sql);
+    state.budgetRs = OpenReadOnlyQuery(state.companyDb, sql);
     const int16_t maximum = ReadBudgetMaximum(state.budgetRs);
     state.budgetRs.Close();
     return maximum;
@@ -110,13 +100,7 @@ std::string PartColumnList(AccountStructure* structure) {
     for (structure->currentPart = 0;
          structure->currentPart < structure->partCount && structure->currentPart < kPartSlots;
          ++structure->currentPart) {
-        const char* name = structure->partName[structure->currentPart];
-        const std::string_view part(name, strnlen(name, sizeof structure->partName[0]));
-        if (part.find(']') != std::string_view::npos) {
-            throw std::runtime_error("the part name \"" + std::string(part) +
-                                     "\" holds a ']' and cannot name a column");
-        }
-        list += "[" + std::string(part) + "], ";
+        list += "[" + BracketName(FieldText(structure->partName[structure->currentPart])) + "], ";
     }
     return list;
 }
@@ -181,7 +165,7 @@ CallOutcome ConsolidateBudget(ConverterState& state, cdb::CdbWorkspace& workspac
 
     cdb::CdbRecordset yearList;
     try {
-        yearList = OpenDynaset(
+        yearList = OpenReadOnlyQuery(
             state.companyDb,
             Format("SELECT FiscalYear FROM GL_JournalEntry WHERE FiscalYear > %d OR "
                    "(FiscalYear = %d AND PeriodNumber >= %d) GROUP BY FiscalYear ORDER BY "
@@ -209,12 +193,11 @@ CallOutcome ConsolidateBudget(ConverterState& state, cdb::CdbWorkspace& workspac
         MakeScratchFolder(state);
         state.scratchDb = workspace.CreateDatabase(state.scratchPath.c_str(), kScratchLocale, -1);
         const std::string parts = PartColumnList(structure);
-        const std::string path(company->companyPath,
-                               strnlen(company->companyPath, sizeof company->companyPath));
+        const std::string_view path = FieldText(company->companyPath);
         state.scratchDb.CreateQueryDef("Budget",
                                        UnionQuery(parts, QuotedPath(path), condition).c_str());
         try {
-            state.budgetRs = OpenDynaset(state.scratchDb, TotalsQuery(parts));
+            state.budgetRs = OpenReadOnlyQuery(state.scratchDb, TotalsQuery(parts));
         } catch (const std::exception& error) {
             state.DiscardScratch();
             return CallOutcome::Failure(kUnableToOpenBudget, error.what());

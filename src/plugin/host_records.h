@@ -181,6 +181,13 @@ inline void WriteRecordText(char (&field)[N], std::string_view text) {
     WriteRecordText(field, N, text);
 }
 
+// The text of a fixed-width text field: up to its terminator, and never past
+// the field's end even when the host left the field unterminated.
+template <std::size_t N>
+inline std::string_view FieldText(const char (&field)[N]) {
+    return std::string_view(field, strnlen(field, N));
+}
+
 }  // namespace aap
 
 // The ten exported functions, as a host that loads the module at run time
