@@ -54,8 +54,8 @@ void CsvFolderSink::write_company(const LoadedCompany& company) {
         csv.text(name);
     }
     csv.end_row();
-    csv.record_text(field_text(company.package.packageName));
-    csv.record_text(field_text(company.company.companyName));
+    csv.record_text(FieldText(company.package.packageName));
+    csv.record_text(FieldText(company.company.companyName));
     csv.text(company.company_path);
     csv.integer(company.company.fiscalYear);
     csv.integer(company.company.fiscalStartMonth);
@@ -75,12 +75,12 @@ void CsvFolderSink::write_parts(const LoadedCompany& company) {
     const aap::AccountStructure& structure = company.structure;
     for (int slot = 0; slot < company.part_slots(); ++slot) {
         csv.integer(slot);
-        csv.record_text(field_text(structure.partName[slot]));
+        csv.record_text(FieldText(structure.partName[slot]));
         csv.text(company.is_linked(slot) ? "linked" : "base");
-        csv.record_text(field_text(structure.partType[slot]));
-        csv.record_text(field_text(structure.basePartName[slot]));
+        csv.record_text(FieldText(structure.partType[slot]));
+        csv.record_text(FieldText(structure.basePartName[slot]));
         csv.integer(structure.fieldSize[slot]);
-        csv.record_text(field_text(structure.briefHeading[slot]));
+        csv.record_text(FieldText(structure.briefHeading[slot]));
         csv.end_row();
     }
 }
@@ -94,7 +94,7 @@ void CsvFolderSink::write_headers(const LoadedCompany& company) {
         codes.text(name);
     }
     for (int slot = company.base_parts(); slot < company.part_slots(); ++slot) {
-        codes.record_text(field_text(structure.partName[slot]));
+        codes.record_text(FieldText(structure.partName[slot]));
     }
     codes.end_row();
 
@@ -109,7 +109,7 @@ void CsvFolderSink::write_headers(const LoadedCompany& company) {
     CsvWriter& lines = lines_file_->csv;
     for (const char* name : {"entry", "phase", "line"}) lines.text(name);
     for (int slot = 0; slot < company.base_parts(); ++slot) {
-        lines.record_text(field_text(structure.partName[slot]));
+        lines.record_text(FieldText(structure.partName[slot]));
     }
     for (const char* name : {"description", "debit", "credit", "quantity"}) lines.text(name);
     lines.end_row();
@@ -119,20 +119,20 @@ void CsvFolderSink::code(int slot, const aap::AccountRecord& account) {
     CsvWriter& csv = codes_file_->csv;
     const aap::AccountStructure& structure = company_.structure;
     csv.integer(slot);
-    csv.record_text(field_text(structure.partName[slot]));
-    csv.record_text(field_text(account.segment[0]));
-    csv.record_text(field_text(account.description));
-    csv.record_text(field_text(account.briefDescription));
-    csv.record_text(field_text(account.status));
-    if (field_text(structure.partType[slot]) == "Prime") {
-        csv.record_text(field_text(account.balanceSide));
+    csv.record_text(FieldText(structure.partName[slot]));
+    csv.record_text(FieldText(account.segment[0]));
+    csv.record_text(FieldText(account.description));
+    csv.record_text(FieldText(account.briefDescription));
+    csv.record_text(FieldText(account.status));
+    if (FieldText(structure.partType[slot]) == "Prime") {
+        csv.record_text(FieldText(account.balanceSide));
         csv.integer(account.category);
     } else {
         csv.empty();
         csv.empty();
     }
     for (int linked = company_.base_parts(); linked < company_.part_slots(); ++linked) {
-        csv.record_text(field_text(account.segment[linked]));
+        csv.record_text(FieldText(account.segment[linked]));
     }
     csv.end_row();
 }
@@ -146,10 +146,10 @@ void CsvFolderSink::entry(const DeliveredEntry& entry) {
     write_date(csv, record.transactionDate, scratch_);
     csv.integer(record.applyToYear);
     csv.integer(record.applyToPeriod);
-    csv.record_text(field_text(record.sourceCode));
-    csv.record_text(field_text(record.entryKind));
-    csv.record_text(field_text(record.reference));
-    csv.record_text(field_text(record.explanation));
+    csv.record_text(FieldText(record.sourceCode));
+    csv.record_text(FieldText(record.entryKind));
+    csv.record_text(FieldText(record.reference));
+    csv.record_text(FieldText(record.explanation));
     csv.record_text(entry.description);
     csv.end_row();
 }
@@ -160,11 +160,11 @@ void CsvFolderSink::line(const DeliveredLine& line) {
     csv.text(phase_name(line.phase));
     csv.integer(line.line_number);
     for (int slot = 0; slot < company_.base_parts(); ++slot) {
-        csv.record_text(field_text(line.account->segment[slot]));
+        csv.record_text(FieldText(line.account->segment[slot]));
     }
     const aap::DetailRecord& detail = *line.detail;
     const AmountKind kind = amount_kind(line.phase);
-    csv.record_text(field_text(detail.lineDescription));
+    csv.record_text(FieldText(detail.lineDescription));
     csv.amount(detail.debit, kind);
     csv.amount(detail.credit, kind);
     csv.amount(detail.quantity, kind);

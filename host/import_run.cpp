@@ -13,7 +13,7 @@ namespace {
 // Journal entries leave the description buffer alone; the beginning-balance
 // entry and the budget entries (kind "B") fill it.
 EntryPhase phase_of(const aap::EntryRecord& entry, std::string_view description) {
-    if (field_text(entry.entryKind) == "B") return EntryPhase::kBudget;
+    if (FieldText(entry.entryKind) == "B") return EntryPhase::kBudget;
     if (!description.empty()) return EntryPhase::kBeginningBalance;
     return EntryPhase::kJournal;
 }
@@ -88,7 +88,7 @@ void import_entries(ModuleSession& session, LoadedCompany& company, ImportSink& 
         if (session.load_entry(&company.company, &company.structure, &entry, description) == 0) {
             break;
         }
-        const std::string_view description_text = field_text(description, sizeof description);
+        const std::string_view description_text = FieldText(description);
         const DeliveredEntry delivered{++sequence, phase_of(entry, description_text), &entry,
                                        description_text};
         sink.entry(delivered);

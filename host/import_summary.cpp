@@ -43,7 +43,7 @@ void ImportSummary::entry(const DeliveredEntry& entry) {
     if (entry.phase == EntryPhase::kJournal) {
         // Kept only to name the entry should it not balance.
         open_.reference.clear();
-        append_utf8(open_.reference, field_text(entry.record->reference));
+        append_utf8(open_.reference, FieldText(entry.record->reference));
         open_.date.clear();
         if (is_writable_date(entry.record->entryDate)) {
             append_iso_date(open_.date, entry.record->entryDate);
@@ -84,7 +84,7 @@ std::string ImportSummary::text() const {
     const auto& opening = totals(EntryPhase::kBeginningBalance);
     const auto& budget = totals(EntryPhase::kBudget);
 
-    out += to_utf8(field_text(company_.company.companyName));
+    out += to_utf8(FieldText(company_.company.companyName));
     out += ": fiscal year ";
     append_integer(out, company_.company.fiscalYear);
     out += " (starts in month ";
@@ -96,7 +96,7 @@ std::string ImportSummary::text() const {
     out += "Account codes: ";
     for (int slot = 0; slot < company_.part_slots(); ++slot) {
         if (slot > 0) out += ", ";
-        out += to_utf8(field_text(company_.structure.partName[slot]));
+        out += to_utf8(FieldText(company_.structure.partName[slot]));
         out += ' ';
         append_integer(out, codes_[slot]);
     }

@@ -44,12 +44,12 @@ void JsonLinesSink::begin(const LoadedCompany& company) {
     output_ = std::make_unique<OutputFile>(path_);
     account_members_.clear();
     for (int slot = 0; slot < company.base_parts(); ++slot) {
-        account_members_.push_back(text(field_text(company.structure.partName[slot])).dump() + ':');
+        account_members_.push_back(text(FieldText(company.structure.partName[slot])).dump() + ':');
     }
     write(Json{
         {"type", "company"},
-        {"package", text(field_text(company.package.packageName))},
-        {"name", text(field_text(company.company.companyName))},
+        {"package", text(FieldText(company.package.packageName))},
+        {"name", text(FieldText(company.company.companyName))},
         {"path", company.company_path},
         {"fiscal_year", int{company.company.fiscalYear}},
         {"fiscal_start_month", int{company.company.fiscalStartMonth}},
@@ -62,33 +62,33 @@ void JsonLinesSink::begin(const LoadedCompany& company) {
         write(Json{
             {"type", "part"},
             {"slot", slot},
-            {"name", text(field_text(structure.partName[slot]))},
+            {"name", text(FieldText(structure.partName[slot]))},
             {"kind", company.is_linked(slot) ? "linked" : "base"},
-            {"part_type", text(field_text(structure.partType[slot]))},
-            {"base_part", text(field_text(structure.basePartName[slot]))},
+            {"part_type", text(FieldText(structure.partType[slot]))},
+            {"base_part", text(FieldText(structure.basePartName[slot]))},
             {"field_size", int{structure.fieldSize[slot]}},
-            {"brief_heading", text(field_text(structure.briefHeading[slot]))},
+            {"brief_heading", text(FieldText(structure.briefHeading[slot]))},
         });
     }
 }
 
 void JsonLinesSink::code(int slot, const aap::AccountRecord& account) {
     const aap::AccountStructure& structure = company_.structure;
-    const bool prime = field_text(structure.partType[slot]) == "Prime";
+    const bool prime = FieldText(structure.partType[slot]) == "Prime";
     Json linked = Json::object();
     for (int other = company_.base_parts(); other < company_.part_slots(); ++other) {
-        const std::string_view value = field_text(account.segment[other]);
-        if (!value.empty()) linked[to_utf8(field_text(structure.partName[other]))] = text(value);
+        const std::string_view value = FieldText(account.segment[other]);
+        if (!value.empty()) linked[to_utf8(FieldText(structure.partName[other]))] = text(value);
     }
     write(Json{
         {"type", "code"},
         {"slot", slot},
-        {"part", text(field_text(structure.partName[slot]))},
-        {"code", text(field_text(account.segment[0]))},
-        {"description", text(field_text(account.description))},
-        {"brief_description", text(field_text(account.briefDescription))},
-        {"status", text(field_text(account.status))},
-        {"balance_side", prime ? text(field_text(account.balanceSide)) : Json(nullptr)},
+        {"part", text(FieldText(structure.partName[slot]))},
+        {"code", text(FieldText(account.segment[0]))},
+        {"description", text(FieldText(account.description))},
+        {"brief_description", text(FieldText(account.briefDescription))},
+        {"status", text(FieldText(account.status))},
+        {"balance_side", prime ? text(FieldText(account.balanceSide)) : Json(nullptr)},
         {"category", prime ? Json(int{account.category}) : Json(nullptr)},
         {"linked", std::move(linked)},
     });
@@ -110,13 +110,13 @@ void JsonLinesSink::entry(const DeliveredEntry& entry) {
     out += ",\"apply_to_period\":";
     append_integer(out, record.applyToPeriod);
     out += ",\"source_code\":";
-    append_json_record_string(out, field_text(record.sourceCode));
+    append_json_record_string(out, FieldText(record.sourceCode));
     out += ",\"kind\":";
-    append_json_record_string(out, field_text(record.entryKind));
+    append_json_record_string(out, FieldText(record.entryKind));
     out += ",\"reference\":";
-    append_json_record_string(out, field_text(record.reference));
+    append_json_record_string(out, FieldText(record.reference));
     out += ",\"explanation\":";
-    append_json_record_string(out, field_text(record.explanation));
+    append_json_record_string(out, FieldText(record.explanation));
     out += ",\"description\":";
     append_json_record_string(out, entry.description);
     out += "}\n";
@@ -135,12 +135,12 @@ void JsonLinesSink::line(const DeliveredLine& line) {
     for (std::size_t slot = 0; slot < account_members_.size(); ++slot) {
         if (slot > 0) out += ',';
         out += account_members_[slot];
-        append_json_record_string(out, field_text(line.account->segment[slot]));
+        append_json_record_string(out, FieldText(line.account->segment[slot]));
     }
     const aap::DetailRecord& detail = *line.detail;
     const AmountKind kind = amount_kind(line.phase);
     out += "},\"description\":";
-    append_json_record_string(out, field_text(detail.lineDescription));
+    append_json_record_string(out, FieldText(detail.lineDescription));
     out += ",\"debit\":";
     append_json_amount(out, detail.debit, kind);
     out += ",\"credit\":";

@@ -47,17 +47,17 @@ int run_probe(const CommandLine& command_line) {
         probe = probe_company(session, command_line.company_file);
         session.pass_on_messages();
     }
-    std::cout << "Package: " << to_utf8(field_text(probe.package.packageName)) << "\n"
-              << "File filter: " << to_utf8(field_text(probe.package.fileFilter)) << "\n"
+    std::cout << "Package: " << to_utf8(FieldText(probe.package.packageName)) << "\n"
+              << "File filter: " << to_utf8(FieldText(probe.package.fileFilter)) << "\n"
               << "Level: " << probe.package.packageLevel << "\n";
     if (!probe.is_company) {
         std::cout.flush();
         throw ImportError(command_line.company_file + " is not a company database");
     }
-    std::cout << "Company: " << to_utf8(field_text(probe.company.companyName))
+    std::cout << "Company: " << to_utf8(FieldText(probe.company.companyName))
               << "\n"
               // The path is the user's own bytes, already in the system's encoding.
-              << "Path: " << field_text(probe.company.companyPath) << "\n";
+              << "Path: " << FieldText(probe.company.companyPath) << "\n";
     return 0;
 }
 

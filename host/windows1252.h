@@ -15,19 +15,14 @@
 #include <string>
 #include <string_view>
 
+#include "plugin/host_records.h"
+
 namespace aap::host {
 
-// The text of a fixed-width field: its bytes up to the first zero, or the
-// whole field when the module left no terminator.
-inline std::string_view field_text(const char* field, std::size_t width) {
-    const void* zero = std::memchr(field, 0, width);
-    return {field, zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - field) : width};
-}
-
-template <std::size_t N>
-std::string_view field_text(const char (&field)[N]) {
-    return field_text(field, N);
-}
+// The text of a fixed-width field comes from the records header's
+// FieldText: its bytes up to the first zero, or the whole field when the
+// module left no terminator.
+using aap::FieldText;
 
 // The Unicode code point of one Windows-1252 byte.
 char32_t windows1252_code_point(unsigned char byte);

@@ -70,9 +70,9 @@ TEST(Windows1252, KnownCharacters) {
 
 TEST(Windows1252, FieldTextStopsAtTheTerminatorOrTheWidth) {
     const char terminated[8] = {'a', 'b', '\0', 'x', 'y', '\0', '\0', '\0'};
-    EXPECT_EQ(field_text(terminated), "ab");
+    EXPECT_EQ(FieldText(terminated), "ab");
     const char full[4] = {'w', 'x', 'y', 'z'};  // no terminator: never read past
-    EXPECT_EQ(field_text(full), "wxyz");
+    EXPECT_EQ(FieldText(full), "wxyz");
 }
 
 }  // namespace
