@@ -2,6 +2,7 @@
 
 #include "db/converter_state.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -54,17 +55,14 @@ int UnloadCompany(ConverterState& state, AccountStructure* structure) {
     CloseIfOpen(state.periodRs);
     CloseIfOpen(state.partsRs);
     CloseIfOpen(state.rollupsRs);
-    if (structure != nullptr) {
-        structure->currentPart = 0;
-        while (structure->currentPart < structure->partCount + structure->linkedCount &&
-               structure->currentPart < kPartSlots) {
-            CloseIfOpen(state.partTableRs[structure->currentPart]);
-            ++structure->currentPart;
-        }
-    }
-    // Slots the host's counts do not cover (a structure that was changed or
-    // never filled) are closed as well: nothing of the company stays open.
+    // Every part table is closed, also slots the host's counts do not cover
+    // (a structure that was changed or never filled): nothing of the company
+    // stays open.  currentPart ends where counting the host's slots ends.
     for (auto& table : state.partTableRs) CloseIfOpen(table);
+    if (structure != nullptr) {
+        const int slots = structure->partCount + structure->linkedCount;
+        structure->currentPart = static_cast<int16_t>(std::clamp(slots, 0, kPartSlots));
+    }
     CloseIfOpen(state.openingRs);
     CloseIfOpen(state.entryRs);
     CloseIfOpen(state.detailRs);
